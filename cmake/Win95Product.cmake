@@ -1,0 +1,35 @@
+# Flags that keep a shipped binary loadable on a retail Windows 95: no C runtime, Windows 95
+# structure sizes, Pentium instructions only, subsystem and OS version 4.0.
+set(TARV_WIN95_DEFINES WINVER=0x0400 _WIN32_WINDOWS=0x0400 _WIN32_WINNT=0x0400 _WIN32_IE=0x0300
+    NOMINMAX WIN32_LEAN_AND_MEAN)
+set(TARV_WIN95_COMPILE -Os -march=i586 -mtune=generic -fno-exceptions -fno-rtti
+    -fno-asynchronous-unwind-tables -fno-unwind-tables -fno-threadsafe-statics
+    -fno-stack-protector -fcheck-new -ffunction-sections -fdata-sections
+    -finput-charset=UTF-8 -fexec-charset=CP1252)
+set(TARV_WIN95_LINK -nostdlib -nostartfiles -s -Wl,--gc-sections -Wl,--subsystem,windows:4.0
+    -Wl,--major-os-version,4 -Wl,--minor-os-version,0 -Wl,--disable-auto-import
+    -Wl,--disable-runtime-pseudo-reloc -Wl,--no-dynamicbase -Wl,--no-nxcompat
+    -Wl,--no-insert-timestamp)
+set(TARV_WIN95_LIBS comctl32 ole32 advapi32 version gdi32 user32 kernel32 uuid gcc)
+
+# Applies the product flags to a library of product code (compiled into a shipped binary).
+function(tarv_win95_code target)
+    target_compile_definitions(${target} PUBLIC ${TARV_WIN95_DEFINES})
+    target_compile_options(${target} PRIVATE ${TARV_WIN95_COMPILE})
+endfunction()
+
+# Turns an executable or shared-library target into a shipped, CRT-free binary.
+# kind is DLL or EXE; for DLL pass the .def file as the third argument.
+function(tarv_win95_binary target kind)
+    tarv_win95_code(${target})
+    target_link_options(${target} PRIVATE ${TARV_WIN95_LINK})
+    if(kind STREQUAL "DLL")
+        target_link_options(${target} PRIVATE -shared -Wl,-e,_DllMainCRTStartup@12
+            -Wl,--image-base,0x1A000000 -Wl,--kill-at ${ARGV2})
+    else()
+        target_link_options(${target} PRIVATE -mwindows -Wl,-e,_WinMainCRTStartup
+            -Wl,--image-base,0x400000)
+    endif()
+    target_link_libraries(${target} PRIVATE tarv_runtime ${TARV_WIN95_LIBS})
+    set_target_properties(${target} PROPERTIES PREFIX "" LINKER_LANGUAGE CXX)
+endfunction()

@@ -1,0 +1,44 @@
+# Sourced by the test and demo scripts: a private X display and a throwaway 32-bit Wine
+# prefix for this run, torn down again by wine_env_stop.
+#   wine_env_start DIR   creates DIR/template (booted once) and starts Xvfb
+#   wine_env_prefix NAME copies the template to a fresh prefix and prints its path
+#   wine_env_stop        stops every wineserver of this run and Xvfb
+
+wine_env_start() {
+    TARV_WINE_ROOT=$1
+    rm -rf "$TARV_WINE_ROOT"
+    mkdir -p "$TARV_WINE_ROOT"
+    export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+    # A display nobody else uses: the lock file tells which numbers are taken.
+    local n=91
+    while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    TARV_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local tries=0
+    until [ -e "/tmp/.X11-unix/X${n}" ] || [ $tries -ge 50 ]; do sleep 0.1; tries=$((tries + 1)); done
+
+    WINEPREFIX="$TARV_WINE_ROOT/template" wineboot -i >/dev/null 2>&1
+    WINEPREFIX="$TARV_WINE_ROOT/template" wineserver -w
+    export TARV_WINE_ROOT TARV_XVFB_PID
+}
+
+wine_env_prefix() {
+    local prefix="$TARV_WINE_ROOT/$1"
+    rm -rf "$prefix"
+    cp -a "$TARV_WINE_ROOT/template" "$prefix"
+    # A persistent server: without it every short test program pays for a server start.
+    WINEPREFIX="$prefix" wineserver -p
+    echo "$prefix"
+}
+
+wine_env_stop() {
+    local p
+    for p in "$TARV_WINE_ROOT"/*/; do
+        [ -d "$p" ] && WINEPREFIX="${p%/}" wineserver -k >/dev/null 2>&1
+    done
+    [ -n "${TARV_XVFB_PID:-}" ] && kill "$TARV_XVFB_PID" 2>/dev/null
+    wait "$TARV_XVFB_PID" 2>/dev/null
+    TARV_XVFB_PID=
+}

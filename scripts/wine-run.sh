@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Runs one Windows test program under Wine in this run's shared unit-test prefix.
+# CTest of the Windows build uses it as the emulator for every test program.
+set -u
+: "${TARV_WINE_ROOT:?run the tests through scripts/test.sh}"
+export WINEPREFIX="$TARV_WINE_ROOT/unit" WINEDEBUG=-all
+exec wine "$@"
