@@ -1,0 +1,57 @@
+// Small bounded reads and writes of single registry values, shared by the registry model,
+// the settings page and the installer. Every helper that opens a key closes it again before
+// it returns, and every read goes into a buffer of the size the caller names, so a stored
+// value that does not fit reads as missing.
+#pragma once
+
+#include "registry/Registry.h"
+
+namespace tarv {
+
+// The largest read buffer the product uses; larger requests are cut to it.
+const unsigned MaxValueReadSize = 256;
+
+// Reads name into size bytes and leaves text terminated. The data counts as text up to its
+// first zero byte; data without a zero that fills the whole buffer has no room for the
+// terminator and therefore reads as missing, like any other text that does not fit.
+bool ReadTextValue(Registry& registry, RegKey key, const char* name, char* text, unsigned size);
+
+// Reads name into bufferSize bytes (of any type) and parses its leading decimal number; only
+// the bytes the registry returned are looked at. False when the value cannot be read.
+bool ReadNumberValue(Registry& registry, RegKey key, const char* name, unsigned bufferSize,
+                     long* value);
+
+// True when name can be read into bufferSize bytes, whatever its type or content.
+bool ValueReadable(Registry& registry, RegKey key, const char* name, unsigned bufferSize);
+
+// The same three, each opening path with KeyQueryValue for the one read.
+bool ReadNumberValueAt(Registry& registry, RegHive hive, const char* path, const char* name,
+                       unsigned bufferSize, long* value);
+bool ValueReadableAt(Registry& registry, RegHive hive, const char* path, const char* name,
+                     unsigned bufferSize);
+
+// REG_SZ text with its terminator counted in the length.
+RegResult SetTextValue(Registry& registry, RegKey key, const char* name, const char* text);
+// REG_SZ decimal text ("%d").
+RegResult SetDecimalValue(Registry& registry, RegKey key, const char* name, long value);
+// REG_DWORD, four bytes little-endian.
+RegResult SetDwordValue(Registry& registry, RegKey key, const char* name, unsigned long value);
+
+// Writes to a key that must already exist: opened with KeySetValue | KeyCreateSubKey, never
+// created. False when the key is absent or the write is refused.
+bool OpenKeyAndSetDecimal(Registry& registry, RegHive hive, const char* path, const char* name,
+                          long value);
+
+// Driver-style writes: the key is opened or created (with its missing parents; the value's
+// name is the class string of a created key), the one value is set or deleted, and the key
+// is closed. Deleting a value that is not there counts as done.
+bool CreateKeyAndSetText(Registry& registry, RegHive hive, const char* path, const char* name,
+                         const char* text);
+bool CreateKeyAndSetDecimal(Registry& registry, RegHive hive, const char* path, const char* name,
+                            long value);
+bool CreateKeyAndSetDword(Registry& registry, RegHive hive, const char* path, const char* name,
+                          unsigned long value);
+bool CreateKeyAndDeleteValue(Registry& registry, RegHive hive, const char* path,
+                             const char* name);
+
+}  // namespace tarv
