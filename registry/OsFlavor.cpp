@@ -1,0 +1,25 @@
+#include "registry/OsFlavor.h"
+
+#include "registry/ProductSettings.h"
+
+namespace tarv {
+
+OsFlavor FlavorFromVersion(bool versionKnown, const VersionRecord& record)
+{
+    if (!versionKnown || record.platformId != PlatformWin32Nt) return Win9x;
+    if (record.majorVersion == 4) return WinNT4;
+    if (record.majorVersion == 5) return WinNT5;
+    return Win9x;
+}
+
+OsFlavor DetectOsFlavor(PlatformQueries& platform, Registry& registry)
+{
+    VersionRecord record = {0, 0, 0, 0};
+    bool known = platform.GetVersionRecord(&record);
+    OsFlavor flavour = FlavorFromVersion(known, record);
+    if (ReadForceValue(registry, ForceNT4Value) != 0) flavour = WinNT4;
+    if (ReadForceValue(registry, ForceNT5Value) != 0) flavour = WinNT5;
+    return flavour;
+}
+
+}  // namespace tarv
