@@ -1,0 +1,67 @@
+// The product's own key under HKEY_LOCAL_MACHINE: model, clock limits and the page's and
+// dialog's remembered choices, all REG_SZ decimal text (the model plain text). The page and
+// the Refresh Rates dialog read it with KeyQueryValue and write only to a key that exists;
+// the installer alone creates and deletes it.
+#pragma once
+
+#include "registry/Registry.h"
+
+namespace tarv {
+
+const char ProductSettingsKey[] = "Software\\Tarvello";
+const char ProductName[] = "Tarvello";  // class string of the key the installer creates
+
+const char LowerLimitValue[] = "LowerLimit";
+const char UpperLimitValue[] = "UpperLimit";
+const char ModelValue[] = "Model";
+const char DefaultClockValue[] = "DefaultClock";
+const char EnableClockValue[] = "EnableClock";
+const char ColorDepthValue[] = "ColorDepth";
+const char LinkAllColorDepthsValue[] = "LinkAllColorDepths";
+const char Force95Value[] = "Force95";
+const char Force98Value[] = "Force98";
+const char ForceNT4Value[] = "ForceNT4";
+const char ForceNT5Value[] = "ForceNT5";
+
+// Read buffer sizes: a stored text that does not fit, terminator included, reads as missing.
+const unsigned PageLoadReadSize = 256;  // the values the page reads at load
+const unsigned ForceReadSize = 128;     // "ForceNT4", "ForceNT5"
+const unsigned DialogReadSize = 64;     // "ColorDepth", "LinkAllColorDepths"
+
+// Clock limits (MHz) and the defaults of values that are missing.
+const int DefaultLowerLimit = 120;
+const int LowestLowerLimit = 100;
+const int HighestLowerLimit = 140;
+const int DefaultUpperLimit = 220;
+const int LowestUpperLimit = 200;
+const int HighestUpperLimit = 240;
+const int DefaultDefaultClock = 143;
+const int DefaultColorDepth = 8;
+const char DefaultModelName[] = "Unknown";
+
+// Opens the key for reading; false (and *key 0) when it is absent.
+bool OpenProductSettingsForReading(Registry& registry, RegKey* key);
+
+// One number from an open key (key 0 stands for a key that did not open): the parsed
+// leading decimal number, or defaultValue when the value cannot be read into bufferSize bytes.
+long ReadProductNumber(Registry& registry, RegKey key, const char* name, unsigned bufferSize,
+                       long defaultValue);
+
+// Opens the key, reads one number as above, closes the key.
+long ReadProductSetting(Registry& registry, const char* name, unsigned bufferSize,
+                        long defaultValue);
+
+// "ForceNT4" or "ForceNT5": 0 when the key or value is missing.
+long ReadForceValue(Registry& registry, const char* name);
+
+// Writes one number with "%d" to the existing key; nothing happens when the key is absent.
+bool WriteProductSetting(Registry& registry, const char* name, long value);
+bool WriteLowerLimit(Registry& registry, int value);
+bool WriteUpperLimit(Registry& registry, int value);
+
+// A limit read at load: the stored number (or the default) clamped into lowest..highest. Only
+// a number that lay outside is written back, so a missing value is never written.
+int LoadLowerLimit(Registry& registry, RegKey key);
+int LoadUpperLimit(Registry& registry, RegKey key);
+
+}  // namespace tarv
