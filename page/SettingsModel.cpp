@@ -1,0 +1,240 @@
+#include "page/SettingsModel.h"
+
+#include "registry/DriverValues.h"
+#include "registry/OsFlavor.h"
+#include "registry/ProductSettings.h"
+#include "registry/RegistryValues.h"
+#include "text/Text.h"
+
+namespace tarv {
+
+// The same English texts in every language of the page.
+static const char BelowLowerLimitMessage[] =
+    "The Graphics Clock in presently set to %d Mhz which is below the Lower Limit of %d Mhz "
+    "and will be reset to the Lower Limit now. You will need to restart Windows after exiting "
+    "Display Properties.";
+static const char AboveUpperLimitMessage[] =
+    "The Graphics Clock in presently set to %d Mhz which is above the Upper Limit of %d Mhz "
+    "and will be reset to the Upper Limit now. You will need to restart Windows after exiting "
+    "Display Properties.";
+
+// Copies format into dst with each "%d" replaced by the next of the two numbers.
+static void FormatTwoNumbers(char* dst, unsigned size, const char* format, long first,
+                             long second)
+{
+    const long numbers[2] = {first, second};
+    unsigned used = 0;
+    dst[0] = 0;
+    char piece[2] = {0, 0};
+    for (const char* at = format; *at; ++at) {
+        if (at[0] == '%' && at[1] == 'd' && used < 2) {
+            AppendDecimal(dst, size, numbers[used++]);
+            ++at;
+        } else {
+            piece[0] = *at;
+            AppendText(dst, size, piece);
+        }
+    }
+}
+
+static DriverValueLocation Locate(int flavour, int instance, DriverSetting setting)
+{
+    DriverValueLocation location;
+    GetDriverValueLocation((OsFlavor)flavour, instance, setting, &location);
+    return location;
+}
+
+SettingsModel::SettingsModel(Registry& registry, MessageBoxSink& messages)
+    : osFlavor(Win9x),
+      lowerLimit(DefaultLowerLimit),
+      upperLimit(DefaultUpperLimit),
+      defaultClock(DefaultDefaultClock),
+      currentClock(DefaultDefaultClock),
+      clockEnabled(0),
+      openGlSwapOff(0),
+      d3dSwapOff(0),
+      registry_(registry),
+      messages_(messages)
+{
+    for (int slot = 0; slot < MaxAdapters; ++slot) adapters[slot] = -1;
+    adapterCount = 0;
+    currentAdapter = -1;
+    CopyText(modelName, sizeof modelName, DefaultModelName);
+}
+
+void SettingsModel::BeginLoad(PlatformQueries& platform)
+{
+    osFlavor = DetectOsFlavor(platform, registry_);
+    clockEnabled = 0;
+    openGlSwapOff = 0;
+    d3dSwapOff = 0;
+    for (int slot = 0; slot < MaxAdapters; ++slot) adapters[slot] = -1;
+    adapterCount = 0;
+    currentAdapter = -1;
+    if (!IsNtFlavour(osFlavor)) FindAdapterInstances(registry_, AdapterMarker, this);
+}
+
+void SettingsModel::LoadSettings()
+{
+    RegKey key;
+    bool open = OpenProductSettingsForReading(registry_, &key);
+    lowerLimit = LoadLowerLimit(registry_, key);
+    upperLimit = LoadUpperLimit(registry_, key);
+    defaultClock = (int)ReadProductNumber(registry_, key, DefaultClockValue, PageLoadReadSize,
+                                          DefaultDefaultClock);
+    // A model of 80 to 255 characters is cut to the field; a longer one does not fit the
+    // read buffer and counts as missing.
+    char model[PageLoadReadSize];
+    if (open && ReadTextValue(registry_, key, ModelValue, model, sizeof model))
+        CopyText(modelName, sizeof modelName, model);
+    else
+        CopyText(modelName, sizeof modelName, DefaultModelName);
+    clockEnabled = (int)ReadProductNumber(registry_, key, EnableClockValue, PageLoadReadSize, 0);
+    if (open) registry_.CloseKey(key);
+
+    if (!IsNtFlavour(osFlavor) && (currentAdapter < 0 || currentAdapter >= MaxAdapters)) {
+        // No Voodoo5 adapter: nothing to read, but the page still shows a clock.
+        currentClock = defaultClock;
+        return;
+    }
+    ReadCurrentClock();
+    // The switches are read before the limit check, so that its repair writes the stored
+    // swap intervals back instead of deleting them.
+    ReadSwapSwitches();
+    CheckClockLimits();
+}
+
+void SettingsModel::ReadCurrentClock()
+{
+    int instance = IsNtFlavour(osFlavor) ? 0 : adapters[currentAdapter];
+    DriverValueLocation clock = Locate(osFlavor, instance, GraphicsClockSetting);
+    currentClock = defaultClock;
+    if (!IsNtFlavour(osFlavor)) {
+        long value;
+        if (ReadNumberValueAt(registry_, HiveLocalMachine, clock.keyPath, clock.valueName,
+                              PageLoadReadSize, &value))
+            currentClock = (int)value;
+        return;
+    }
+    // Only a REG_DWORD of at least four bytes is a clock; anything else the driver would not
+    // take either, so it counts as missing.
+    RegKey key;
+    if (registry_.OpenKey(HiveLocalMachine, clock.keyPath, KeyQueryValue, &key) != RegSuccess)
+        return;
+    unsigned char data[PageLoadReadSize];
+    unsigned long type = RegNone;
+    unsigned long size = sizeof data;
+    if (registry_.QueryValue(key, clock.valueName, &type, data, &size) == RegSuccess &&
+        type == RegDword && size >= 4)
+        currentClock = (int)((unsigned long)data[0] | ((unsigned long)data[1] << 8) |
+                             ((unsigned long)data[2] << 16) | ((unsigned long)data[3] << 24));
+    registry_.CloseKey(key);
+}
+
+void SettingsModel::ReadSwapSwitches()
+{
+    int instance = IsNtFlavour(osFlavor) ? 0 : adapters[currentAdapter];
+    DriverValueLocation glide = Locate(osFlavor, instance, GlideSwapIntervalSetting);
+    openGlSwapOff = ValueReadableAt(registry_, HiveLocalMachine, glide.keyPath, glide.valueName,
+                                    PageLoadReadSize)
+                        ? 1
+                        : 0;
+    d3dSwapOff = 0;
+    if (!IsNtFlavour(osFlavor)) {
+        DriverValueLocation d3d = Locate(osFlavor, instance, Ssth3SwapIntervalSetting);
+        d3dSwapOff = ValueReadableAt(registry_, HiveLocalMachine, d3d.keyPath, d3d.valueName,
+                                     PageLoadReadSize)
+                         ? 1
+                         : 0;
+    }
+}
+
+void SettingsModel::CheckClockLimits()
+{
+    if (currentClock < lowerLimit) {
+        ShowLimitMessage(BelowLowerLimitMessage, currentClock, lowerLimit);
+        currentClock = lowerLimit;
+        ApplySettings(false);
+    } else if (currentClock > upperLimit) {
+        ShowLimitMessage(AboveUpperLimitMessage, currentClock, upperLimit);
+        currentClock = upperLimit;
+        ApplySettings(false);
+    }
+}
+
+void SettingsModel::ShowLimitMessage(const char* format, int clock, int limit)
+{
+    char text[512];
+    FormatTwoNumbers(text, sizeof text, format, clock, limit);
+    messages_.ShowMessage(text, LimitMessageCaption, MessageOk);
+}
+
+void SettingsModel::ApplySettings(bool writeEnableClock)
+{
+    if (writeEnableClock) WriteProductSetting(registry_, EnableClockValue, clockEnabled);
+    if (IsNtFlavour(osFlavor)) {
+        ApplyToInstance(0);
+        return;
+    }
+    if (currentAdapter == -1) return;
+    for (int slot = 0; slot < MaxAdapters && adapters[slot] != -1; ++slot)
+        ApplyToInstance(adapters[slot]);
+}
+
+// Each value is written or deleted on its own; a key that cannot be opened or created skips
+// only that value.
+static void SetOrDeleteSwapInterval(Registry& registry, const DriverValueLocation& location,
+                                    bool off)
+{
+    if (off)
+        CreateKeyAndSetText(registry, HiveLocalMachine, location.keyPath, location.valueName,
+                            SwapIntervalOffText);
+    else
+        CreateKeyAndDeleteValue(registry, HiveLocalMachine, location.keyPath,
+                                location.valueName);
+}
+
+void SettingsModel::ApplyToInstance(int instance)
+{
+    if (currentClock < lowerLimit)
+        currentClock = lowerLimit;
+    else if (currentClock > upperLimit)
+        currentClock = upperLimit;
+
+    const bool nt = IsNtFlavour(osFlavor);
+    DriverValueLocation clock = Locate(osFlavor, instance, GraphicsClockSetting);
+    if (clockEnabled == 0)
+        CreateKeyAndDeleteValue(registry_, HiveLocalMachine, clock.keyPath, clock.valueName);
+    else if (nt)
+        CreateKeyAndSetDword(registry_, HiveLocalMachine, clock.keyPath, clock.valueName,
+                             (unsigned long)currentClock);
+    else
+        CreateKeyAndSetDecimal(registry_, HiveLocalMachine, clock.keyPath, clock.valueName,
+                               currentClock);
+
+    SetOrDeleteSwapInterval(registry_, Locate(osFlavor, instance, GlideSwapIntervalSetting),
+                            openGlSwapOff == 1);
+    // On NT the Direct3D value sits in the clock's key and follows the OpenGL switch.
+    SetOrDeleteSwapInterval(registry_, Locate(osFlavor, instance, Ssth3SwapIntervalSetting),
+                            (nt ? openGlSwapOff : d3dSwapOff) == 1);
+}
+
+void SettingsModel::RestoreFactoryDefaults()
+{
+    clockEnabled = 0;
+    currentClock = defaultClock;
+    openGlSwapOff = 0;
+    d3dSwapOff = 0;
+}
+
+void SettingsModel::SetClockEnabled(bool on)
+{
+    if (on) {
+        clockEnabled = 1;
+    } else {
+        clockEnabled = 0;
+        currentClock = defaultClock;
+    }
+}
+
+}  // namespace tarv
