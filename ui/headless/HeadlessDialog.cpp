@@ -1,0 +1,141 @@
+#include "ui/headless/HeadlessDialog.h"
+
+#include <cstring>
+
+namespace tarv {
+
+unsigned HeadlessDialog::GetCheck(int id) { return controls_[id].check; }
+
+void HeadlessDialog::SetCheck(int id, unsigned state) { controls_[id].check = state; }
+
+void HeadlessDialog::SetText(int id, const char* text) { controls_[id].text = text ? text : ""; }
+
+void HeadlessDialog::GetText(int id, char* buffer, unsigned size)
+{
+    if (size == 0) return;
+    const std::string& text = controls_[id].text;
+    size_t length = text.size() < size - 1 ? text.size() : size - 1;
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = 0;
+}
+
+void HeadlessDialog::SetUnsigned(int id, unsigned value) { controls_[id].text = std::to_string(value); }
+
+void HeadlessDialog::SetCaption(const char* text) { caption = text ? text : ""; }
+
+void HeadlessDialog::Enable(int id, bool enabled) { controls_[id].enabled = enabled; }
+
+bool HeadlessDialog::IsEnabled(int id) { return controls_[id].enabled; }
+
+// A trackbar keeps its position inside its range whenever either changes.
+void HeadlessDialog::Clamp(Trackbar& trackbar)
+{
+    if (trackbar.position < trackbar.rangeMin) trackbar.position = trackbar.rangeMin;
+    if (trackbar.position > trackbar.rangeMax) trackbar.position = trackbar.rangeMax;
+}
+
+void HeadlessDialog::Log(int id, unsigned message, long wParam, long lParam)
+{
+    trackbarLog.push_back(TrackbarMessage{id, message, wParam, lParam});
+}
+
+void HeadlessDialog::TrackbarClearTics(int id, bool redraw)
+{
+    Log(id, TbmClearTics, redraw, 0);
+    controls_[id].trackbar.clearTicsCount++;
+}
+
+void HeadlessDialog::TrackbarSetTicFreq(int id, int frequency)
+{
+    Log(id, TbmSetTicFreq, frequency, 0);
+    controls_[id].trackbar.ticFrequency = frequency;
+}
+
+void HeadlessDialog::TrackbarSetRangeMin(int id, bool redraw, int minimum)
+{
+    Log(id, TbmSetRangeMin, redraw, minimum);
+    Trackbar& trackbar = controls_[id].trackbar;
+    trackbar.rangeMin = minimum;
+    Clamp(trackbar);
+}
+
+void HeadlessDialog::TrackbarSetRangeMax(int id, bool redraw, int maximum)
+{
+    Log(id, TbmSetRangeMax, redraw, maximum);
+    Trackbar& trackbar = controls_[id].trackbar;
+    trackbar.rangeMax = maximum;
+    Clamp(trackbar);
+}
+
+void HeadlessDialog::TrackbarSetPos(int id, bool redraw, int position)
+{
+    Log(id, TbmSetPos, redraw, position);
+    Trackbar& trackbar = controls_[id].trackbar;
+    trackbar.position = position;
+    Clamp(trackbar);
+}
+
+int HeadlessDialog::TrackbarGetPos(int id)
+{
+    Log(id, TbmGetPos, 0, 0);
+    return controls_[id].trackbar.position;
+}
+
+void HeadlessDialog::MoveControl(int id, const DialogRect& dialogUnits)
+{
+    Control& control = controls_[id];
+    control.hasRect = true;
+    control.rect = dialogUnits;
+}
+
+bool HeadlessDialog::CursorInControl(int id)
+{
+    auto found = controls_.find(id);
+    if (found == controls_.end() || !found->second.hasRect) return false;
+    const DialogRect& r = found->second.rect;
+    return cursorX_ >= r.left && cursorX_ < r.right && cursorY_ >= r.top && cursorY_ < r.bottom;
+}
+
+void HeadlessDialog::SetModified(bool modified)
+{
+    if (modified)
+        changedCount++;
+    else
+        unchangedCount++;
+    sheetModified = modified;
+}
+
+void HeadlessDialog::ShowMessage(const char* text, const char* caption, unsigned style)
+{
+    MessageRecord record{text ? text : "", caption ? caption : "", style};
+    messages.push_back(record);
+    if (onMessage) onMessage(record);
+}
+
+void HeadlessDialog::SetCursor(int x, int y)
+{
+    cursorX_ = x;
+    cursorY_ = y;
+}
+
+void HeadlessDialog::PointCursorAt(int id)
+{
+    const DialogRect& r = controls_[id].rect;
+    SetCursor((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+void HeadlessDialog::DragTrackbar(int id, int position)
+{
+    Trackbar& trackbar = controls_[id].trackbar;
+    trackbar.position = position;
+    Clamp(trackbar);
+}
+
+void HeadlessDialog::Reset()
+{
+    controls_.clear();
+    caption.clear();
+    trackbarLog.clear();
+}
+
+}  // namespace tarv

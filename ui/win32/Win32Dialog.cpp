@@ -1,0 +1,84 @@
+#include "ui/win32/Win32Dialog.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+namespace tarv {
+
+LRESULT Win32Dialog::Send(int id, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return SendDlgItemMessageA(window_, id, message, wParam, lParam);
+}
+
+unsigned Win32Dialog::GetCheck(int id) { return (unsigned)Send(id, BM_GETCHECK, 0, 0); }
+
+void Win32Dialog::SetCheck(int id, unsigned state) { Send(id, BM_SETCHECK, state, 0); }
+
+void Win32Dialog::SetText(int id, const char* text) { SetDlgItemTextA(window_, id, text); }
+
+void Win32Dialog::GetText(int id, char* buffer, unsigned size)
+{
+    if (size == 0) return;
+    buffer[0] = 0;
+    GetDlgItemTextA(window_, id, buffer, (int)size);
+}
+
+void Win32Dialog::SetUnsigned(int id, unsigned value) { SetDlgItemInt(window_, id, value, FALSE); }
+
+void Win32Dialog::SetCaption(const char* text) { SetWindowTextA(window_, text); }
+
+void Win32Dialog::Enable(int id, bool enabled) { EnableWindow(GetDlgItem(window_, id), enabled); }
+
+bool Win32Dialog::IsEnabled(int id) { return IsWindowEnabled(GetDlgItem(window_, id)) != FALSE; }
+
+void Win32Dialog::TrackbarClearTics(int id, bool redraw) { Send(id, TBM_CLEARTICS, redraw, 0); }
+
+void Win32Dialog::TrackbarSetTicFreq(int id, int frequency) { Send(id, TBM_SETTICFREQ, frequency, 0); }
+
+void Win32Dialog::TrackbarSetRangeMin(int id, bool redraw, int minimum)
+{
+    Send(id, TBM_SETRANGEMIN, redraw, minimum);
+}
+
+void Win32Dialog::TrackbarSetRangeMax(int id, bool redraw, int maximum)
+{
+    Send(id, TBM_SETRANGEMAX, redraw, maximum);
+}
+
+void Win32Dialog::TrackbarSetPos(int id, bool redraw, int position) { Send(id, TBM_SETPOS, redraw, position); }
+
+int Win32Dialog::TrackbarGetPos(int id) { return (int)Send(id, TBM_GETPOS, 0, 0); }
+
+void Win32Dialog::MoveControl(int id, const DialogRect& dialogUnits)
+{
+    RECT rect;
+    rect.left = dialogUnits.left;
+    rect.top = dialogUnits.top;
+    rect.right = dialogUnits.right;
+    rect.bottom = dialogUnits.bottom;
+    MapDialogRect(window_, &rect);
+    MoveWindow(GetDlgItem(window_, id), rect.left, rect.top, rect.right - rect.left,
+               rect.bottom - rect.top, TRUE);
+}
+
+bool Win32Dialog::CursorInControl(int id)
+{
+    POINT cursor;
+    RECT rect;
+    if (!GetCursorPos(&cursor)) return false;
+    if (!GetWindowRect(GetDlgItem(window_, id), &rect)) return false;
+    return PtInRect(&rect, cursor) != FALSE;
+}
+
+void Win32Dialog::SetModified(bool modified)
+{
+    // The sheet is the page's parent; wParam names the page that changed.
+    SendMessageA(GetParent(window_), modified ? PSM_CHANGED : PSM_UNCHANGED, (WPARAM)window_, 0);
+}
+
+void Win32Dialog::ShowMessage(const char* text, const char* caption, unsigned style)
+{
+    MessageBoxA(window_, text, caption, style);
+}
+
+}  // namespace tarv

@@ -1,0 +1,43 @@
+// The Dialog interface over a real dialog window: one HWND, one Win32 call per operation.
+#pragma once
+
+#include "ui/Dialog.h"
+
+#include <windows.h>
+
+namespace tarv {
+
+class Win32Dialog : public Dialog {
+public:
+    Win32Dialog() : window_(0) {}
+
+    // The window the operations go to; a page attaches its window at WM_INITDIALOG.
+    void Attach(HWND window) { window_ = window; }
+    HWND Window() const { return window_; }
+
+    unsigned GetCheck(int id) override;
+    void SetCheck(int id, unsigned state) override;
+    void SetText(int id, const char* text) override;
+    void GetText(int id, char* buffer, unsigned size) override;
+    void SetUnsigned(int id, unsigned value) override;
+    void SetCaption(const char* text) override;
+    void Enable(int id, bool enabled) override;
+    bool IsEnabled(int id) override;
+    void TrackbarClearTics(int id, bool redraw) override;
+    void TrackbarSetTicFreq(int id, int frequency) override;
+    void TrackbarSetRangeMin(int id, bool redraw, int minimum) override;
+    void TrackbarSetRangeMax(int id, bool redraw, int maximum) override;
+    void TrackbarSetPos(int id, bool redraw, int position) override;
+    int TrackbarGetPos(int id) override;
+    void MoveControl(int id, const DialogRect& dialogUnits) override;
+    bool CursorInControl(int id) override;
+    void SetModified(bool modified) override;
+    void ShowMessage(const char* text, const char* caption, unsigned style) override;
+
+private:
+    LRESULT Send(int id, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND window_;
+};
+
+}  // namespace tarv
