@@ -1,0 +1,27 @@
+#include "installer/InstallState.h"
+
+#include "installer/InstallerKeys.h"
+
+namespace tarv {
+namespace installer {
+
+static bool CanOpen(Registry& registry, RegHive hive, const char* path)
+{
+    RegKey key = 0;
+    if (registry.OpenKey(hive, path, KeyRead, &key) != RegSuccess) return false;
+    registry.CloseKey(key);
+    return true;
+}
+
+int DetectInstallState(Registry& registry)
+{
+    int state = 0;
+    if (CanOpen(registry, HiveLocalMachine, ProductKeyPath)) state += ProductKeyPresent;
+    if (CanOpen(registry, HiveLocalMachine, DisplayHandlerKeyPath)) state += DisplayHandlerPresent;
+    if (CanOpen(registry, HiveLocalMachine, DeviceHandlerKeyPath)) state += DeviceHandlerPresent;
+    if (CanOpen(registry, HiveClassesRoot, ClassKeyPath)) state += ClassKeyPresent;
+    return state;
+}
+
+}  // namespace installer
+}  // namespace tarv

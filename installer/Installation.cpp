@@ -1,0 +1,104 @@
+#include "installer/Installation.h"
+
+#include "installer/InstallerKeys.h"
+#include "installer/Removal.h"
+#include "registry/ProductSettings.h"
+#include "text/Text.h"
+
+namespace tarv {
+namespace installer {
+
+const char* ModelName(int modelCode)
+{
+    switch (modelCode) {
+    case Model5000: return "Voodoo5 5000";
+    case Model5500: return "Voodoo5 5500";
+    case Model6000: return "Voodoo5 6000";
+    default: return 0;
+    }
+}
+
+// A REG_SZ value whose length counts the terminator.
+static bool SetText(Registry& registry, RegKey key, const char* name, const char* text)
+{
+    return registry.SetValue(key, name, RegSz, (const unsigned char*)text,
+                             TextLength(text) + 1) == RegSuccess;
+}
+
+static bool SetNumber(Registry& registry, RegKey key, const char* name, long value)
+{
+    char text[16];
+    FormatDecimal(text, sizeof text, value);
+    return SetText(registry, key, name, text);
+}
+
+static bool WriteProductValues(Registry& registry, RegKey key, const InstallerState& state,
+                               long lowerLimit, long upperLimit, int modelCode)
+{
+    const char* model = ModelName(modelCode);
+    if (!SetNumber(registry, key, LowerLimitValue, lowerLimit) ||
+        !SetNumber(registry, key, UpperLimitValue, upperLimit) || !model ||
+        !SetText(registry, key, ModelValue, model) ||
+        !SetText(registry, key, DefaultClockValue, "166") ||
+        !SetText(registry, key, EnableClockValue, "0") ||
+        !SetText(registry, key, ColorDepthValue, "8") ||
+        !SetText(registry, key, LinkAllColorDepthsValue, "0"))
+        return false;
+    const struct {
+        bool on;
+        const char* name;
+    } forces[] = {{state.Force95, Force95Value},
+                  {state.Force98, Force98Value},
+                  {state.ForceNT4, ForceNT4Value},
+                  {state.ForceNT5, ForceNT5Value}};
+    for (const auto& force : forces)
+        if (force.on && !SetNumber(registry, key, force.name, 1)) return false;
+    return true;
+}
+
+void WriteInstallKey(Registry& registry, const InstallerState& state, unsigned parts,
+                     const char* keyPath, long lowerLimit, long upperLimit, int modelCode)
+{
+    RegKey key = 0;
+    if (registry.CreateKey(HiveLocalMachine, keyPath, InstallKeyClass, KeyWriteAccess, &key) !=
+        RegSuccess)
+        return;
+    bool ok = true;
+    if (parts & HandlerPart) ok = SetText(registry, key, "", ClassIdText);
+    if (ok && (parts & ProductPart))
+        WriteProductValues(registry, key, state, lowerLimit, upperLimit, modelCode);
+    registry.CloseKey(key);
+}
+
+void RegisterServerClass(Registry& registry, const char* libraryPath)
+{
+    RegKey key = 0;
+    if (registry.CreateKey(HiveClassesRoot, ServerKeyPath, ServerKeyClass, KeyWriteAccess, &key) !=
+        RegSuccess)
+        return;
+    if (SetText(registry, key, "", libraryPath)) SetText(registry, key, "ThreadingModel", "Apartment");
+    registry.CloseKey(key);
+}
+
+void InstallComponents(Registry& registry, const InstallerState& state, const char* libraryPath,
+                       long lowerLimit, long upperLimit, int modelCode, bool useAdvancedPanel)
+{
+    WriteInstallKey(registry, state, ProductPart, ProductKeyPath, lowerLimit, upperLimit,
+                    modelCode);
+    if (state.OsFlavor == Win9x && useAdvancedPanel) {
+        WriteInstallKey(registry, state, HandlerPart, DeviceHandlerKeyPath, lowerLimit,
+                        upperLimit, modelCode);
+        DeleteKeyIfPresent(registry, DisplayHandlerKeyPath);
+    } else if (state.OsFlavor == Win9x) {
+        WriteInstallKey(registry, state, HandlerPart, DisplayHandlerKeyPath, lowerLimit,
+                        upperLimit, modelCode);
+        DeleteKeyIfPresent(registry, DeviceHandlerKeyPath);
+    } else {
+        WriteInstallKey(registry, state, HandlerPart, DisplayHandlerKeyPath, lowerLimit,
+                        upperLimit, modelCode);
+    }
+    RegisterServerClass(registry, libraryPath);
+}
+
+}  // namespace installer
+}  // namespace tarv

@@ -1,0 +1,24 @@
+// Removing an installation: the installer's keys, then the driver values the page wrote.
+#pragma once
+
+#include "installer/InstallerState.h"
+#include "registry/Registry.h"
+
+namespace tarv {
+namespace installer {
+
+// Deletes the keys named by installState (product, Display handler, Device handler, then
+// server and class key) and stops at the first that cannot be deleted. Only when all went
+// through are the driver values reset: for every listed adapter on Win9x, once on NT.
+void RemoveComponents(Registry& registry, const InstallerState& state, int installState);
+
+// Deletes a key under HKEY_LOCAL_MACHINE if it can be opened for writing.
+void DeleteKeyIfPresent(Registry& registry, const char* keyPath);
+
+// Deletes the clock and swap-interval values of one adapter instance (Win9x) or of the fixed
+// NT service keys (instance unused). Opens existing keys only; missing keys and values are
+// skipped.
+void ResetDriverValues(Registry& registry, OsFlavor flavor, int instance);
+
+}  // namespace installer
+}  // namespace tarv

@@ -1,0 +1,52 @@
+#include "installer/Startup.h"
+
+#include "installer/LibraryPath.h"
+#include "installer/StartupOptions.h"
+#include "registry/AdapterDiscovery.h"
+
+namespace tarv {
+namespace installer {
+
+static const unsigned LibraryNameSize = 260;
+
+StartupOutcome RunStartupDecisions(const char* arguments, PlatformQueries& platform,
+                                   Registry& registry, InstallerStringSource& strings,
+                                   InstallerState* state)
+{
+    if (!arguments) arguments = "";
+    ResetInstallerState(state);
+
+    int language = ChooseStartupLanguage(arguments, platform.GetSystemDefaultLanguage());
+    state->StringSetBase = StringSetBaseForLanguage(language);
+
+    char libraryName[LibraryNameSize];
+    strings.LoadInstallerString(state->StringSetBase + StrLibraryName, libraryName,
+                                sizeof libraryName);
+    if (!LocateLibrary(platform, libraryName, state->LibraryPath, sizeof state->LibraryPath))
+        return StartupLibraryMissing;
+
+    VersionRecord version = {0, 0, 0, 0};
+    bool versionKnown = platform.GetVersionRecord(&version);
+    DecideFlavor(versionKnown, version, state);
+    ApplyForcedFlavor(arguments, state);
+
+    if (state->OsFlavor == Win9x) {
+        AdapterList list;
+        FindAdapterInstances(registry, "Voodoo5", &list, InstallerProbe);
+        for (int i = 0; i < MaxAdapters; ++i) state->adapters[i] = list.adapters[i];
+        state->adapterCount = list.adapterCount;
+    }
+
+    ReadLimits(arguments, state);
+    return StartupReady;
+}
+
+StartupOutcome RunStartupDecisions(const char* arguments, PlatformQueries& platform,
+                                   Registry& registry, InstallerState* state)
+{
+    BuiltInInstallerStrings strings;
+    return RunStartupDecisions(arguments, platform, registry, strings, state);
+}
+
+}  // namespace installer
+}  // namespace tarv
