@@ -1,0 +1,217 @@
+#include "page/CVDPropPage.h"
+
+#include "registry/OsFlavor.h"
+#include "resources/page/PageResources.h"
+#include "text/Text.h"
+
+namespace tarv {
+
+static const unsigned short EnglishLanguage = 9;  // LANG_ENGLISH
+
+CVDPropPage::CVDPropPage(Dialog& dialog, Registry& registry, PlatformQueries& platform,
+                         ModuleVersionSource& version)
+    : modifiedSignalled(false),
+      languageCycleRequest(false),
+      cycledLanguage(EnglishLanguage),
+      stringBase(0),
+      settings(registry, dialog),
+      dialog_(dialog),
+      platform_(platform),
+      version_(version)
+{
+    textBuffer[0] = 0;
+    suffixBuffer[0] = 0;
+}
+
+bool CVDPropPage::OnInitDialog()
+{
+    // Every page window starts afresh: flavour, switches and adapters, then the stored
+    // settings (which may show a limit message before the page is first displayed).
+    settings.BeginLoad(platform_);
+    modifiedSignalled = false;
+    languageCycleRequest = false;
+    cycledLanguage = EnglishLanguage;
+    stringBase = 0;
+    settings.LoadSettings();
+
+    ApplyLanguage();
+    InitClockControls();
+    dialog_.SetCheck(IDC_OPENGL_SWAP, settings.openGlSwapOff ? Checked : Unchecked);
+    dialog_.SetCheck(IDC_D3D_SWAP, settings.d3dSwapOff ? Checked : Unchecked);
+
+    // Windows NT has no Direct3D switch and no refresh-rate table for the driver.
+    const bool win9x = settings.osFlavor == Win9x;
+    dialog_.Enable(IDC_D3D_SWAP, win9x);
+    dialog_.Enable(IDC_REFRESH_RATES, win9x);
+    return true;
+}
+
+bool CVDPropPage::ApplyLanguage()
+{
+    FormatDecimal(textBuffer, sizeof textBuffer, settings.currentClock);
+    dialog_.SetText(IDC_CLOCK_VALUE, textBuffer);
+    dialog_.SetText(IDC_MODEL, settings.modelName);
+
+    CopyText(textBuffer, sizeof textBuffer, "Version ");
+    CopyText(suffixBuffer, sizeof suffixBuffer, " English");
+    SetVersionText(version_, dialog_, IDC_VERSION_LINE, textBuffer, suffixBuffer);
+    return true;
+}
+
+void CVDPropPage::InitClockControls()
+{
+    // A tick at every second MHz from the lower limit; line and page sizes stay the
+    // control's own, so an arrow key moves the clock by 1 MHz.
+    dialog_.TrackbarClearTics(IDC_CLOCK_TRACKBAR, true);
+    dialog_.TrackbarSetTicFreq(IDC_CLOCK_TRACKBAR, 2);
+    dialog_.TrackbarSetRangeMin(IDC_CLOCK_TRACKBAR, true, settings.lowerLimit);
+    dialog_.TrackbarSetRangeMax(IDC_CLOCK_TRACKBAR, true, settings.upperLimit);
+    dialog_.TrackbarSetPos(IDC_CLOCK_TRACKBAR, true, settings.currentClock);
+
+    dialog_.SetUnsigned(IDC_CLOCK_VALUE, (unsigned)settings.currentClock);
+    char number[16];
+    FormatDecimal(number, sizeof number, settings.lowerLimit);
+    dialog_.SetText(IDC_LOWER_LIMIT, number);
+    FormatDecimal(number, sizeof number, settings.upperLimit);
+    dialog_.SetText(IDC_UPPER_LIMIT, number);
+
+    // "EnableClock" may hold any number; the box shows on or off.
+    const bool enabled = settings.clockEnabled != 0;
+    dialog_.SetCheck(IDC_ENABLE_CLOCK, enabled ? Checked : Unchecked);
+    dialog_.Enable(IDC_CLOCK_TRACKBAR, enabled);
+    EnableClockLabels(enabled);
+}
+
+void CVDPropPage::EnableClockLabels(bool enabled)
+{
+    dialog_.Enable(IDC_CLOCK_VALUE, enabled);
+    dialog_.Enable(IDC_CLOCK_UNIT, enabled);
+    dialog_.Enable(IDC_LOWER_LIMIT, enabled);
+    dialog_.Enable(IDC_UPPER_LIMIT, enabled);
+    dialog_.Enable(IDC_RESTART_NOTE, enabled);
+}
+
+void CVDPropPage::MarkModified()
+{
+    if (modifiedSignalled) return;
+    dialog_.SetModified(true);
+    modifiedSignalled = true;
+}
+
+void CVDPropPage::ClearModified()
+{
+    dialog_.SetModified(false);
+    modifiedSignalled = false;
+}
+
+void CVDPropPage::OnCommand(int id)
+{
+    switch (id) {
+    case IDC_OPENGL_SWAP:
+        OnOpenGlSwapClicked();
+        break;
+    case IDC_D3D_SWAP:
+        OnD3dSwapClicked();
+        break;
+    case IDC_ENABLE_CLOCK:
+        OnEnableClockClicked();
+        break;
+    case IDC_REFRESH_RATES:
+        OnRefreshRatesClicked();
+        break;
+    case IDC_FACTORY_DEFAULTS:
+        OnFactoryDefaults();
+        break;
+    }
+}
+
+int CVDPropPage::ToggleCheckBox(int id)
+{
+    if (dialog_.GetCheck(id) == Unchecked) {
+        dialog_.SetCheck(id, Checked);
+        return 1;
+    }
+    dialog_.SetCheck(id, Unchecked);
+    return 0;
+}
+
+void CVDPropPage::OnOpenGlSwapClicked()
+{
+    settings.openGlSwapOff = ToggleCheckBox(IDC_OPENGL_SWAP);
+    MarkModified();
+}
+
+void CVDPropPage::OnD3dSwapClicked()
+{
+    settings.d3dSwapOff = ToggleCheckBox(IDC_D3D_SWAP);
+    MarkModified();
+}
+
+void CVDPropPage::OnEnableClockClicked()
+{
+    // Switching off returns the clock to its default; switching on keeps it.
+    settings.SetClockEnabled(ToggleCheckBox(IDC_ENABLE_CLOCK) != 0);
+    const bool enabled = settings.clockEnabled != 0;
+    dialog_.Enable(IDC_CLOCK_TRACKBAR, enabled);
+    dialog_.TrackbarSetPos(IDC_CLOCK_TRACKBAR, true, settings.currentClock);
+    dialog_.SetUnsigned(IDC_CLOCK_VALUE, (unsigned)settings.currentClock);
+    EnableClockLabels(enabled);
+    MarkModified();
+}
+
+void CVDPropPage::OnRefreshRatesClicked()
+{
+    // The refresh-rate table has no dialog of its own yet; the page's state is untouched.
+}
+
+void CVDPropPage::OnFactoryDefaults()
+{
+    settings.RestoreFactoryDefaults();
+    InitClockControls();
+    dialog_.SetCheck(IDC_OPENGL_SWAP, Unchecked);
+    dialog_.SetCheck(IDC_D3D_SWAP, Unchecked);
+    // Marked even when everything already stood at its default.
+    MarkModified();
+}
+
+void CVDPropPage::OnHScroll(int controlId)
+{
+    // Every trackbar notification counts, also the one that ends a drag without a move.
+    if (controlId == IDC_CLOCK_TRACKBAR) {
+        settings.currentClock = dialog_.TrackbarGetPos(IDC_CLOCK_TRACKBAR);
+        MarkModified();
+    }
+    dialog_.SetUnsigned(IDC_CLOCK_VALUE, (unsigned)settings.currentClock);
+}
+
+void CVDPropPage::OnRButtonDown(unsigned keyFlags)
+{
+    if (!IsHiddenGesture(keyFlags)) return;
+    if (dialog_.CursorInControl(IDC_PRODUCT_LINE)) ShowCreditMessage(dialog_);
+    // The cursor is asked again: it may have moved while the credit box was open.
+    if (dialog_.CursorInControl(IDC_VERSION_LINE)) StepLanguage();
+}
+
+void CVDPropPage::StepLanguage()
+{
+    // The page shows its template's English texts; there is no other language to step to.
+}
+
+bool CVDPropPage::OnApply()
+{
+    // Every apply writes the page's whole state, whether or not anything changed.
+    settings.ApplySettings(true);
+    ClearModified();
+    OnOK();
+    return true;
+}
+
+void CVDPropPage::OnOK() {}
+
+void CVDPropPage::OnCancel()
+{
+    // Nothing was written while the user worked, so there is nothing to restore.
+    ClearModified();
+}
+
+}  // namespace tarv

@@ -1,0 +1,66 @@
+// The "Tarvello" tab of the display properties: vsync switches, the graphics clock on a
+// trackbar with its enable box, factory defaults and the About group. The page writes nothing
+// while the user works; every change only marks it modified, and the registry is written when
+// the sheet applies. One object serves every page window the library hands out.
+#pragma once
+
+#include "page/AboutGroup.h"
+#include "page/SettingsModel.h"
+#include "platform/PlatformQueries.h"
+#include "registry/Registry.h"
+#include "ui/Dialog.h"
+#include "ui/PropertyPageLogic.h"
+
+namespace tarv {
+
+const unsigned PageTextSize = 512;
+
+class CVDPropPage : public PropertyPageLogic {
+public:
+    // dialog is the page window the handlers work on; the other three stand for the system.
+    CVDPropPage(Dialog& dialog, Registry& registry, PlatformQueries& platform,
+                ModuleVersionSource& version);
+
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool OnApply() override;
+    void OnCommand(int id) override;
+    void OnHScroll(int controlId) override;
+    void OnRButtonDown(unsigned keyFlags) override;
+
+    // Trackbar, its labels and the enable box from the settings.
+    void InitClockControls();
+    // Tells the sheet once that the page changed.
+    void MarkModified();
+    // Tells the sheet that the page is unchanged.
+    void ClearModified();
+    // Texts that depend on the settings and the version line; true.
+    bool ApplyLanguage();
+
+    bool modifiedSignalled;
+    bool languageCycleRequest;
+    unsigned short cycledLanguage;
+    int stringBase;
+    char textBuffer[PageTextSize];
+    char suffixBuffer[PageTextSize];
+    // osFlavor, the switches, the adapter list, the clock values and modelName.
+    SettingsModel settings;
+
+private:
+    void OnOpenGlSwapClicked();
+    void OnD3dSwapClicked();
+    void OnEnableClockClicked();
+    void OnRefreshRatesClicked();
+    void OnFactoryDefaults();
+    // Toggles a check box the system does not toggle itself; returns the new state as 0 or 1.
+    int ToggleCheckBox(int id);
+    void EnableClockLabels(bool enabled);
+    void StepLanguage();
+
+    Dialog& dialog_;
+    PlatformQueries& platform_;
+    ModuleVersionSource& version_;
+};
+
+}  // namespace tarv

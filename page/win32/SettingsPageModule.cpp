@@ -1,0 +1,43 @@
+#include "page/win32/SettingsPageModule.h"
+
+#include "page/CVDPropPage.h"
+#include "page/win32/Win32ModuleVersion.h"
+#include "platform/win32/Win32Platform.h"
+#include "registry/win32/Win32Registry.h"
+#include "resources/page/PageResources.h"
+#include "ui/win32/Win32Dialog.h"
+
+namespace tarv {
+
+namespace {
+
+// What the page logic works with; a base of SettingsPageObject so that it is built before the
+// property page that refers to it.
+struct SettingsPageParts {
+    explicit SettingsPageParts(HINSTANCE module)
+        : platform(module), version(module), logic(dialog, registry, platform, version)
+    {
+    }
+
+    Win32Registry registry;
+    Win32Platform platform;
+    Win32ModuleVersion version;
+    Win32Dialog dialog;
+    CVDPropPage logic;
+};
+
+class SettingsPageObject : private SettingsPageParts, public CPropertyPage {
+public:
+    explicit SettingsPageObject(HINSTANCE module)
+        : SettingsPageParts(module), CPropertyPage(module, IDD_SETTINGS_PAGE, logic, dialog)
+    {
+    }
+};
+
+}  // namespace
+
+SettingsPage* CreateSettingsPage(HINSTANCE module) { return new SettingsPageObject(module); }
+
+void DestroySettingsPage(SettingsPage* page) { delete page; }
+
+}  // namespace tarv
