@@ -1,0 +1,52 @@
+#include "page/server/win32/ClassFactory.h"
+
+#include "page/server/ModuleCount.h"
+#include "page/server/win32/PropertyInterface.h"
+
+namespace tarv {
+
+STDMETHODIMP CPropertyInterfaceFactory::QueryInterface(REFIID riid, void** ppv)
+{
+    if (!ppv) return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
+        *ppv = static_cast<IClassFactory*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *ppv = 0;
+    return E_NOINTERFACE;
+}
+
+// The count is read back from the member: on Windows 95 the interlocked calls return only the
+// sign of the result.
+STDMETHODIMP_(ULONG) CPropertyInterfaceFactory::AddRef()
+{
+    InterlockedIncrement(const_cast<LONG*>(&refCount));
+    return refCount;
+}
+
+// Never deletes: the module destroys the factory when it unloads.
+STDMETHODIMP_(ULONG) CPropertyInterfaceFactory::Release()
+{
+    InterlockedDecrement(const_cast<LONG*>(&refCount));
+    return refCount;
+}
+
+STDMETHODIMP CPropertyInterfaceFactory::CreateInstance(IUnknown* outer, REFIID riid, void** ppv)
+{
+    if (!ppv) return E_POINTER;
+    *ppv = 0;
+    if (outer) return CLASS_E_NOAGGREGATION;
+    return CPropertyInterface::CreateInstance(riid, ppv);
+}
+
+STDMETHODIMP CPropertyInterfaceFactory::LockServer(BOOL lock)
+{
+    if (lock)
+        LockModule();
+    else
+        UnlockModule();
+    return S_OK;
+}
+
+}  // namespace tarv
