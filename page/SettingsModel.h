@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PlatformQueries.h"
 #include "registry/AdapterDiscovery.h"
+#include "registry/OsFlavor.h"
 #include "registry/Registry.h"
 
 namespace tarv {

@@ -1,0 +1,193 @@
+// Adapter discovery, flavour detection, the product settings key and the bounded value reads,
+// against the in-memory registry.
+#include "registry/AdapterDiscovery.h"
+#include "registry/OsFlavor.h"
+#include "registry/ProductSettings.h"
+#include "registry/RegistryValues.h"
+
+#include "platform/fake/FakePlatform.h"
+#include "tests/unit/ModelTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+using namespace tarv;
+
+namespace {
+
+std::string Adapter(const char* number, const std::string& description)
+{
+    return "[HKEY_LOCAL_MACHINE\\" + Instance(number) + "]\n\"DriverDesc\"=\"" + description +
+           "\"\n\n";
+}
+
+// A description of exactly length characters that contains the marker.
+std::string DescriptionOfLength(unsigned length)
+{
+    std::string text = "3dfx Voodoo5 5500 AGP";
+    text.resize(length, 'x');
+    return text;
+}
+
+using AdapterDiscoveryTest = RegistryModelFixture;
+using FlavourTest = RegistryModelFixture;
+using ProductSettingsTest = RegistryModelFixture;
+using ValueReadTest = RegistryModelFixture;
+
+TEST_F(AdapterDiscoveryTest, ProbeResultsAndMarkerComparedWithCase)
+{
+    Seed(Adapter("0000", "3dfx Voodoo5 5500 AGP") + Adapter("0001", "3dfx voodoo5 5500 AGP") +
+         Adapter("0002", "Matrox Millennium") + "[HKEY_LOCAL_MACHINE\\" + Instance("0003") + "]\n");
+    EXPECT_EQ(ProbeMatch, Closed(ProbeDisplayInstance(registry, 0, "Voodoo5")));
+    EXPECT_EQ(ProbeNoMatch, Closed(ProbeDisplayInstance(registry, 1, "Voodoo5")));
+    EXPECT_EQ(ProbeNoMatch, Closed(ProbeDisplayInstance(registry, 2, "Voodoo5")));
+    EXPECT_EQ(ProbeNoDescription, Closed(ProbeDisplayInstance(registry, 3, "Voodoo5")));
+    EXPECT_EQ(ProbeNoKey, Closed(ProbeDisplayInstance(registry, 4, "Voodoo5")));
+}
+
+TEST_F(AdapterDiscoveryTest, PageReadsDescriptionsUpTo127CharactersInstallerUpTo255)
+{
+    Seed(Adapter("0000", DescriptionOfLength(127)) + Adapter("0001", DescriptionOfLength(128)) +
+         Adapter("0002", DescriptionOfLength(255)) + Adapter("0003", DescriptionOfLength(256)));
+    EXPECT_EQ(ProbeMatch, Closed(ProbeDisplayInstance(registry, 0, "Voodoo5", PageProbe)));
+    EXPECT_EQ(ProbeNoDescription, Closed(ProbeDisplayInstance(registry, 1, "Voodoo5", PageProbe)));
+    EXPECT_EQ(ProbeMatch, Closed(ProbeDisplayInstance(registry, 1, "Voodoo5", InstallerProbe)));
+    EXPECT_EQ(ProbeMatch, Closed(ProbeDisplayInstance(registry, 2, "Voodoo5", InstallerProbe)));
+    EXPECT_EQ(ProbeNoDescription,
+              Closed(ProbeDisplayInstance(registry, 3, "Voodoo5", InstallerProbe)));
+}
+
+TEST_F(AdapterDiscoveryTest, ScansAllSixteenDecimalInstances)
+{
+    // 0003 follows a gap; 0010 and 0015 are decimal names, 000A is not an instance.
+    Seed(Adapter("0000", "3dfx Voodoo5 5500 AGP") + Adapter("0002", "Matrox") +
+         Adapter("0003", "Voodoo5 6000") + Adapter("000A", "Voodoo5 5000") +
+         Adapter("0010", "Voodoo5 5000") + Adapter("0015", "Voodoo5 5500") +
+         Adapter("0016", "Voodoo5 5500"));
+    AdapterList list;
+    std::memset(&list, 0x55, sizeof list);
+    EXPECT_EQ(4, Closed(FindAdapterInstances(registry, "Voodoo5", &list)));
+    const int expected[MaxAdapters] = {0, 3, 10, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    for (int slot = 0; slot < MaxAdapters; ++slot) EXPECT_EQ(expected[slot], list.adapters[slot]);
+    EXPECT_EQ(4, list.adapterCount);
+    EXPECT_EQ(3, list.currentAdapter);
+}
+
+TEST_F(AdapterDiscoveryTest, TwoAdaptersAndNone)
+{
+    Seed(Adapter("0000", "3dfx Voodoo5 5500 AGP") + Adapter("0003", "3dfx Voodoo5 5500 AGP"));
+    AdapterList list;
+    EXPECT_EQ(2, Closed(FindAdapterInstances(registry, "Voodoo5", &list)));
+    EXPECT_EQ(0, list.adapters[0]);
+    EXPECT_EQ(3, list.adapters[1]);
+    for (int slot = 2; slot < MaxAdapters; ++slot) EXPECT_EQ(-1, list.adapters[slot]);
+    EXPECT_EQ(2, list.adapterCount);
+    EXPECT_EQ(1, list.currentAdapter);
+
+    EXPECT_EQ(0, Closed(FindAdapterInstances(registry, "Voodoo4", &list)));
+    for (int slot = 0; slot < MaxAdapters; ++slot) EXPECT_EQ(-1, list.adapters[slot]);
+    EXPECT_EQ(0, list.adapterCount);
+    EXPECT_EQ(-1, list.currentAdapter);
+}
+
+TEST_F(FlavourTest, ForceValuesOverrideTheVersionAndNt5WinsOverNt4)
+{
+    FakePlatform platform;
+    platform.PoseAsWindows98();
+    EXPECT_EQ(Win9x, Closed(DetectOsFlavor(platform, registry)));  // no product key at all
+
+    Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"ForceNT4\"=\"1\"\n");
+    EXPECT_EQ(WinNT4, Closed(DetectOsFlavor(platform, registry)));
+    Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"ForceNT5\"=\"1\"\n");
+    EXPECT_EQ(WinNT5, Closed(DetectOsFlavor(platform, registry)));
+
+    Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"ForceNT4\"=\"0\"\n\"ForceNT5\"=\"abc\"\n");
+    EXPECT_EQ(Win9x, Closed(DetectOsFlavor(platform, registry)));
+    platform.PoseAsNt4();
+    EXPECT_EQ(WinNT4, Closed(DetectOsFlavor(platform, registry)));
+    platform.versionKnown = false;
+    EXPECT_EQ(Win9x, Closed(DetectOsFlavor(platform, registry)));
+
+    // A force value that does not fit 128 bytes counts as missing.
+    Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"ForceNT4\"=\"1" + std::string(130, ' ') +
+         "\"\n");
+    EXPECT_EQ(0, Closed(ReadForceValue(registry, "ForceNT4")));
+    EXPECT_EQ(Win9x, Closed(DetectOsFlavor(platform, registry)));
+}
+
+TEST_F(ProductSettingsTest, WritesGoOnlyToAnExistingKey)
+{
+    EXPECT_FALSE(Closed(WriteLowerLimit(registry, 100)));
+    EXPECT_FALSE(KeyExists("Software\\Tarvello"));
+
+    Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n");
+    EXPECT_TRUE(Closed(WriteLowerLimit(registry, 100)));
+    EXPECT_TRUE(Closed(WriteUpperLimit(registry, -240)));
+    EXPECT_EQ("sz:100", Value("Software\\Tarvello", "LowerLimit"));
+    EXPECT_EQ("sz:-240", Value("Software\\Tarvello", "UpperLimit"));
+}
+
+TEST_F(ProductSettingsTest, LimitsAreClampedAndOnlyRepairedValuesWrittenBack)
+{
+    struct Case {
+        const char* stored;  // null: value missing
+        int lower;
+        const char* written;
+    } cases[] = {{nullptr, 120, "<missing>"}, {"90", 100, "sz:100"}, {"145", 140, "sz:140"},
+                 {"130MHz", 130, "sz:130MHz"}, {"abc", 100, "sz:100"}, {"100", 100, "sz:100"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored : "missing");
+        Seed("[-HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\n[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n" +
+             (c.stored ? "\"LowerLimit\"=\"" + std::string(c.stored) + "\"\n" : std::string()));
+        RegKey key;
+        ASSERT_TRUE(OpenProductSettingsForReading(registry, &key));
+        EXPECT_EQ(c.lower, LoadLowerLimit(registry, key));
+        registry.CloseKey(key);
+        ExpectAllClosed();
+        EXPECT_EQ(c.written, Value("Software\\Tarvello", "LowerLimit"));
+    }
+}
+
+// Fills the whole buffer with digits before each query, so a parse that looks past the bytes
+// returned reads a different number.
+class LitteringRegistry : public MemoryRegistry {
+public:
+    RegResult QueryValue(RegKey key, const char* name, unsigned long* type, unsigned char* data,
+                         unsigned long* size) override
+    {
+        if (data) std::memset(data, '7', *size);
+        return MemoryRegistry::QueryValue(key, name, type, data, size);
+    }
+};
+
+TEST_F(ValueReadTest, NumbersParseOnlyTheBytesReturned)
+{
+    LitteringRegistry littered;
+    std::string error;
+    ASSERT_TRUE(littered.LoadRegText("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
+                                     "\"LowerLimit\"=hex:31,32\n\"UpperLimit\"=hex:\n",
+                                     &error)) << error;
+    EXPECT_EQ(12, ReadProductSetting(littered, "LowerLimit", PageLoadReadSize, 120));
+    EXPECT_EQ(0, ReadProductSetting(littered, "UpperLimit", PageLoadReadSize, 220));
+    EXPECT_EQ(0, littered.OpenHandleCount());
+}
+
+TEST_F(ValueReadTest, TextMustFitWithItsTerminator)
+{
+    Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"Full\"=\"abcdefg\"\n"
+         "\"Raw\"=hex:61,62,63,64,65,66,67,68\n\"Short\"=hex:61,62\n");
+    RegKey key;
+    ASSERT_TRUE(OpenProductSettingsForReading(registry, &key));
+    char text[8];
+    EXPECT_TRUE(ReadTextValue(registry, key, "Full", text, sizeof text));
+    EXPECT_STREQ("abcdefg", text);
+    EXPECT_FALSE(ReadTextValue(registry, key, "Raw", text, sizeof text));  // no room for the 0
+    EXPECT_STREQ("", text);
+    EXPECT_TRUE(ReadTextValue(registry, key, "Short", text, sizeof text));
+    EXPECT_STREQ("ab", text);
+    registry.CloseKey(key);
+}
+
+}  // namespace
