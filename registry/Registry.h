@@ -13,6 +13,7 @@ const RegResult RegAccessDenied = 5;       // ERROR_ACCESS_DENIED
 const RegResult RegInvalidHandle = 6;      // ERROR_INVALID_HANDLE
 const RegResult RegInvalidParameter = 87;  // ERROR_INVALID_PARAMETER
 const RegResult RegMoreData = 234;         // ERROR_MORE_DATA
+const RegResult RegKeyDeleted = 1018;      // ERROR_KEY_DELETED: the key behind a handle is gone
 
 // Access masks, with the Win32 values.
 const unsigned long KeyQueryValue = 0x0001;

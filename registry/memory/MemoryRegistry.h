@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarv {
@@ -15,6 +16,8 @@ class MemoryRegistry : public Registry {
 public:
     MemoryRegistry();
     ~MemoryRegistry();
+    MemoryRegistry(const MemoryRegistry&) = delete;
+    MemoryRegistry& operator=(const MemoryRegistry&) = delete;
 
     RegResult OpenKey(RegHive hive, const char* path, unsigned long access, RegKey* key) override;
     RegResult CreateKey(RegHive hive, const char* path, const char* keyClass, unsigned long access,
@@ -32,7 +35,9 @@ public:
 
     // REGEDIT4 text ("REGEDIT4", [HKEY_LOCAL_MACHINE\...] sections, "name"="text", @=...,
     // dword:xxxxxxxx, hex:.., hex(n):..; [-key] deletes). On a malformed line nothing changes
-    // and error says "line N: ...".
+    // and error says "line N: ...". Also reads regedit's "Windows Registry Editor Version 5.00"
+    // exports (UTF-16LE with a byte-order mark; string data comes back as ANSI bytes, as
+    // RegQueryValueExA would return it).
     bool LoadRegText(const std::string& text, std::string* error);
     bool LoadRegFile(const std::string& path, std::string* error);
     // Exports every key of both hives in a stable order (keys sorted without case).
@@ -41,8 +46,14 @@ public:
     bool SaveRegFile(const std::string& path, std::string* error) const;
 
     // Failure injection for tests: from now on the key refuses the given operations with
-    // RegAccessDenied. deny is a mask of the Deny... flags below.
-    enum { DenyWrite = 1, DenyDelete = 2, DenyOpen = 4, DenyCreate = 8 };
+    // RegAccessDenied. deny is a mask of the Deny... flags below; 0 lifts the refusal. The rule
+    // belongs to the path, so it also holds for a key created later.
+    //   DenyWrite  SetValue and DeleteValue through any handle to the key
+    //   DenyDelete DeleteKey of the key
+    //   DenyOpen   OpenKey, and CreateKey when it would open the existing key
+    //   DenyCreate CreateKey of the key, whether it exists or not
+    //   DenyRead   QueryValue through any handle to the key
+    enum { DenyWrite = 1, DenyDelete = 2, DenyOpen = 4, DenyCreate = 8, DenyRead = 16 };
     void DenyOnKey(RegHive hive, const char* path, unsigned deny);
 
     // Convenience for tests: true when the key exists; the value's bytes, or false.
@@ -53,10 +64,19 @@ public:
     struct Key;
 
 private:
-    Key* FindKey(RegHive hive, const char* path) const;
+    struct Handle;
+    struct TextOp;
 
-    std::unique_ptr<Key> roots_[2];
-    std::map<RegKey, Key*> handles_;
+    Key* FindKey(RegHive hive, const char* path) const;
+    unsigned DenyFor(RegHive hive, const std::string& foldedPath) const;
+    RegResult LookUp(RegKey key, Handle** handle);
+    RegKey AddHandle(RegHive hive, const std::shared_ptr<Key>& key, unsigned long access,
+                     const std::string& foldedPath);
+    void ApplyTextOps(const std::vector<TextOp>& ops);
+
+    std::shared_ptr<Key> roots_[2];
+    std::map<RegKey, std::unique_ptr<Handle>> handles_;
+    std::map<std::pair<int, std::string>, unsigned> denials_;
     RegKey nextHandle_;
 };
 

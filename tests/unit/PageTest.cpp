@@ -1,0 +1,498 @@
+// The settings page on the headless dialog: what each flavour shows after initialisation, the
+// check boxes, the trackbar, factory defaults, the modified mark, apply, cancel and the
+// hidden credit gesture.
+#include "page/CVDPropPage.h"
+
+#include "platform/fake/FakePlatform.h"
+#include "registry/memory/MemoryRegistry.h"
+#include "resources/page/PageResources.h"
+#include "ui/headless/HeadlessDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace tarv;
+
+namespace {
+
+const char ProductKey[] = "Software\\Tarvello";
+const char Instance0[] = "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
+const char Instance1[] = "System\\CurrentControlSet\\Services\\Class\\Display\\0001";
+const char Nt4Key[] = "SYSTEM\\CurrentControlSet\\Services\\Voodoo5\\Device0";
+const char Nt5Key[] = "SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0";
+const char NtGlideKey[] = "SYSTEM\\CurrentControlSet\\Services\\3Dfx\\Device0\\Glide";
+
+const unsigned AllGestureKeys = MouseLeftButton | MouseRightButton | MouseControl | MouseShift;
+
+std::string Section(const std::string& path, const std::string& values = "")
+{
+    return "[HKEY_LOCAL_MACHINE\\" + path + "]\n" + values + "\n";
+}
+
+std::string Product(int lower, int upper, int enableClock, int defaultClock = 166)
+{
+    return Section(ProductKey, "\"LowerLimit\"=\"" + std::to_string(lower) + "\"\n" +
+                                   "\"UpperLimit\"=\"" + std::to_string(upper) + "\"\n" +
+                                   "\"Model\"=\"Voodoo5 5500\"\n" +
+                                   "\"DefaultClock\"=\"" + std::to_string(defaultClock) + "\"\n" +
+                                   "\"EnableClock\"=\"" + std::to_string(enableClock) + "\"\n");
+}
+
+std::string Voodoo5(const char* instance, const std::string& clock = "")
+{
+    std::string text = Section(instance, "\"DriverDesc\"=\"3dfx Voodoo5 5500 AGP\"\n");
+    if (!clock.empty()) text += Section(std::string(instance) + "\\DEFAULT", "\"Grxclock\"=\"" + clock + "\"\n");
+    return text;
+}
+
+std::string Swap(const char* instance, const char* subkey, const char* name)
+{
+    return Section(std::string(instance) + subkey, std::string("\"") + name + "\"=\"0\"\n");
+}
+
+// The library's own file: version 1.0.0.0 unless a test says otherwise.
+struct FakeModuleVersion : ModuleVersionSource {
+    bool GetModulePath(char* buffer, unsigned size) override
+    {
+        if (!pathKnown || path.size() + 1 > size) return false;
+        path.copy(buffer, path.size());
+        buffer[path.size()] = 0;
+        return true;
+    }
+    bool ReadFileVersion(const char* file, unsigned long* most, unsigned long* least) override
+    {
+        readFrom.push_back(file);
+        if (!hasVersion) return false;
+        *most = versionMost;
+        *least = versionLeast;
+        return true;
+    }
+    bool pathKnown = true;
+    std::string path = "C:\\WINDOWS\\SYSTEM\\TARVPAGE.DLL";
+    bool hasVersion = true;
+    unsigned long versionMost = 0x00010000;
+    unsigned long versionLeast = 0;
+    std::vector<std::string> readFrom;
+};
+
+class PageTest : public ::testing::Test {
+protected:
+    PageTest() : page(dialog, registry, platform, version) { platform.PoseAsWindows98(); }
+
+    void Seed(const std::string& sections)
+    {
+        std::string error;
+        ASSERT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
+    }
+    // A typical Windows 98 PC: one Voodoo5 5500 at 0000, limits 120..220.
+    void SeedWin98(int enableClock, const std::string& clock = "")
+    {
+        Seed(Product(120, 220, enableClock) + Voodoo5(Instance0, clock));
+    }
+    // The sheet creates the page window: a fresh window of template 501.
+    void Open()
+    {
+        dialog.Reset();
+        DialogRect productLine = {137, 158, 232, 167};
+        DialogRect versionLine = {137, 178, 232, 187};
+        dialog.MoveControl(IDC_PRODUCT_LINE, productLine);
+        dialog.MoveControl(IDC_VERSION_LINE, versionLine);
+        EXPECT_TRUE(page.OnInitDialog());
+        ExpectAllClosed();
+    }
+    void Click(int id)
+    {
+        page.OnCommand(id);
+        ExpectAllClosed();
+    }
+    void MoveTrackbar(int position)
+    {
+        dialog.DragTrackbar(IDC_CLOCK_TRACKBAR, position);
+        page.OnHScroll(IDC_CLOCK_TRACKBAR);
+    }
+    void ExpectAllClosed() { EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open"; }
+
+    std::string Value(const std::string& path, const char* name)
+    {
+        unsigned long type = 0;
+        std::vector<unsigned char> data;
+        if (!registry.GetValue(HiveLocalMachine, path.c_str(), name, &type, &data))
+            return "<missing>";
+        if (type == RegSz && !data.empty() && data.back() == 0)
+            return std::string(data.begin(), data.end() - 1);
+        if (type == RegDword && data.size() == 4)
+            return "dword:" + std::to_string(data[0] | data[1] << 8 | data[2] << 16 | data[3] << 24);
+        return "type " + std::to_string(type);
+    }
+    HeadlessDialog::Trackbar& Trackbar() { return dialog.At(IDC_CLOCK_TRACKBAR).trackbar; }
+    bool ClockControlsEnabled(bool enabled)
+    {
+        for (int id : {IDC_CLOCK_TRACKBAR, IDC_CLOCK_VALUE, IDC_CLOCK_UNIT, IDC_LOWER_LIMIT,
+                       IDC_UPPER_LIMIT, IDC_RESTART_NOTE})
+            if (dialog.IsEnabled(id) != enabled) return false;
+        return true;
+    }
+
+    MemoryRegistry registry;
+    FakePlatform platform;
+    HeadlessDialog dialog;
+    FakeModuleVersion version;
+    CVDPropPage page;
+};
+
+TEST_F(PageTest, Windows98ShowsTheStoredSettings)
+{
+    SeedWin98(1, "175");
+    Seed(Swap(Instance0, "\\Glide", "FX_GLIDE_SWAPINTERVAL"));
+    Open();
+
+    EXPECT_EQ(Checked, dialog.GetCheck(IDC_OPENGL_SWAP));
+    EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_D3D_SWAP));
+    EXPECT_EQ(Checked, dialog.GetCheck(IDC_ENABLE_CLOCK));
+    EXPECT_TRUE(dialog.IsEnabled(IDC_D3D_SWAP));
+    EXPECT_TRUE(dialog.IsEnabled(IDC_REFRESH_RATES));
+    EXPECT_TRUE(dialog.IsEnabled(IDC_ENABLE_CLOCK));
+    EXPECT_TRUE(ClockControlsEnabled(true));
+
+    // The trackbar is set up in this order, each message redrawing.
+    const std::vector<std::vector<long>> expected = {
+        {HeadlessDialog::TbmClearTics, 1, 0},      {HeadlessDialog::TbmSetTicFreq, 2, 0},
+        {HeadlessDialog::TbmSetRangeMin, 1, 120},  {HeadlessDialog::TbmSetRangeMax, 1, 220},
+        {HeadlessDialog::TbmSetPos, 1, 175}};
+    std::vector<std::vector<long>> sent;
+    for (const auto& m : dialog.trackbarLog) {
+        EXPECT_EQ(IDC_CLOCK_TRACKBAR, m.id);
+        sent.push_back({(long)m.message, m.wParam, m.lParam});
+    }
+    EXPECT_EQ(expected, sent);
+    EXPECT_EQ(175, Trackbar().position);
+
+    EXPECT_EQ("175", dialog.Text(IDC_CLOCK_VALUE));
+    EXPECT_EQ("120", dialog.Text(IDC_LOWER_LIMIT));
+    EXPECT_EQ("220", dialog.Text(IDC_UPPER_LIMIT));
+    EXPECT_EQ("Voodoo5 5500", dialog.Text(IDC_MODEL));
+    EXPECT_EQ("Version 1.0 English", dialog.Text(IDC_VERSION_LINE));
+    ASSERT_EQ(1u, version.readFrom.size());
+    EXPECT_EQ("C:\\WINDOWS\\SYSTEM\\TARVPAGE.DLL", version.readFrom[0]);
+
+    EXPECT_EQ(0, dialog.changedCount);
+    EXPECT_TRUE(dialog.messages.empty());
+}
+
+TEST_F(PageTest, AdjustmentOffDisablesOnlyTheClockControls)
+{
+    SeedWin98(0, "175");
+    Seed(Swap(Instance0, "\\D3D", "SSTH3_SWAPINTERVAL"));
+    Open();
+    EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_ENABLE_CLOCK));
+    EXPECT_TRUE(dialog.IsEnabled(IDC_ENABLE_CLOCK));
+    EXPECT_TRUE(ClockControlsEnabled(false));
+    EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_OPENGL_SWAP));
+    EXPECT_EQ(Checked, dialog.GetCheck(IDC_D3D_SWAP));
+    // The stored clock is shown even though adjustment is off.
+    EXPECT_EQ(175, Trackbar().position);
+}
+
+TEST_F(PageTest, AnyNonZeroEnableClockShowsTheBoxChecked)
+{
+    SeedWin98(2, "175");
+    Open();
+    EXPECT_EQ(Checked, dialog.GetCheck(IDC_ENABLE_CLOCK));
+    EXPECT_TRUE(ClockControlsEnabled(true));
+}
+
+class PageNtTest : public PageTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(PageNtTest, DisablesDirect3DAndRefreshRates)
+{
+    const bool nt4 = GetParam() == WinNT4;
+    if (nt4)
+        platform.PoseAsNt4();
+    else
+        platform.PoseAsWindows2000();
+    Seed(Product(120, 220, 1) +
+         Section(nt4 ? Nt4Key : Nt5Key, "\"GraphicsClocking\"=dword:000000b4\n"
+                                        "\"SSTH3_SWAPINTERVAL\"=\"0\"\n") +
+         Section(NtGlideKey, "\"FX_GLIDE_SWAPINTERVAL\"=\"0\"\n"));
+    Open();
+
+    EXPECT_EQ(GetParam(), page.settings.osFlavor);
+    EXPECT_FALSE(dialog.IsEnabled(IDC_D3D_SWAP));
+    EXPECT_FALSE(dialog.IsEnabled(IDC_REFRESH_RATES));
+    EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_D3D_SWAP));
+    EXPECT_EQ(Checked, dialog.GetCheck(IDC_OPENGL_SWAP));
+    EXPECT_TRUE(dialog.IsEnabled(IDC_OPENGL_SWAP));
+    EXPECT_TRUE(ClockControlsEnabled(true));
+    EXPECT_EQ(180, Trackbar().position);
+    EXPECT_EQ("180", dialog.Text(IDC_CLOCK_VALUE));
+}
+
+INSTANTIATE_TEST_SUITE_P(Flavours, PageNtTest, ::testing::Values((int)WinNT4, (int)WinNT5));
+
+TEST_F(PageTest, CheckBoxesToggleThemselvesAndMarkTheSheetOnce)
+{
+    SeedWin98(0);
+    Open();
+    Click(IDC_OPENGL_SWAP);
+    EXPECT_EQ(Checked, dialog.GetCheck(IDC_OPENGL_SWAP));
+    EXPECT_EQ(1, page.settings.openGlSwapOff);
+    Click(IDC_OPENGL_SWAP);
+    EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_OPENGL_SWAP));
+    EXPECT_EQ(0, page.settings.openGlSwapOff);
+    // Undone by hand, but the sheet's Apply stays available.
+    EXPECT_TRUE(dialog.sheetModified);
+    EXPECT_TRUE(page.modifiedSignalled);
+
+    Click(IDC_D3D_SWAP);
+    EXPECT_EQ(Checked, dialog.GetCheck(IDC_D3D_SWAP));
+    EXPECT_EQ(1, page.settings.d3dSwapOff);
+    EXPECT_EQ(1, dialog.changedCount);
+    EXPECT_EQ(0, dialog.unchangedCount);
+}
+
+TEST_F(PageTest, TrackbarNotificationsSetTheClock)
+{
+    SeedWin98(1, "175");
+    Open();
+    // A notification from elsewhere only refreshes the label.
+    dialog.SetText(IDC_CLOCK_VALUE, "");
+    page.OnHScroll(0);
+    page.OnHScroll(IDC_ENABLE_CLOCK);
+    EXPECT_EQ(0, dialog.changedCount);
+    EXPECT_EQ("175", dialog.Text(IDC_CLOCK_VALUE));
+
+    MoveTrackbar(200);
+    EXPECT_EQ(200, page.settings.currentClock);
+    EXPECT_EQ("200", dialog.Text(IDC_CLOCK_VALUE));
+    EXPECT_EQ(1, dialog.changedCount);
+    // The notification that ends a drag without moving counts too, but marks nothing twice.
+    page.OnHScroll(IDC_CLOCK_TRACKBAR);
+    EXPECT_EQ(200, page.settings.currentClock);
+    EXPECT_EQ(1, dialog.changedCount);
+    EXPECT_EQ("175", Value(std::string(Instance0) + "\\DEFAULT", "Grxclock")) << "nothing written before apply";
+}
+
+TEST_F(PageTest, SwitchingAdjustmentOffReturnsToTheDefaultClock)
+{
+    SeedWin98(1, "175");
+    Open();
+    MoveTrackbar(200);
+    Click(IDC_ENABLE_CLOCK);
+    EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_ENABLE_CLOCK));
+    EXPECT_EQ(0, page.settings.clockEnabled);
+    EXPECT_EQ(166, page.settings.currentClock);
+    EXPECT_EQ(166, Trackbar().position);
+    EXPECT_EQ("166", dialog.Text(IDC_CLOCK_VALUE));
+    EXPECT_TRUE(ClockControlsEnabled(false));
+    EXPECT_TRUE(dialog.IsEnabled(IDC_ENABLE_CLOCK));
+
+    Click(IDC_ENABLE_CLOCK);
+    EXPECT_EQ(Checked, dialog.GetCheck(IDC_ENABLE_CLOCK));
+    EXPECT_EQ(1, page.settings.clockEnabled);
+    EXPECT_EQ(166, Trackbar().position);
+    EXPECT_TRUE(ClockControlsEnabled(true));
+    EXPECT_EQ(1, dialog.changedCount);
+}
+
+TEST_F(PageTest, FactoryDefaultsResetTheControlsAndMarkTheSheet)
+{
+    SeedWin98(0);
+    Open();
+    EXPECT_EQ(0, dialog.changedCount);
+    Click(IDC_FACTORY_DEFAULTS);
+    EXPECT_EQ(1, dialog.changedCount) << "marked even when nothing differs";
+
+    Click(IDC_OPENGL_SWAP);
+    Click(IDC_D3D_SWAP);
+    Click(IDC_ENABLE_CLOCK);
+    MoveTrackbar(210);
+    Click(IDC_FACTORY_DEFAULTS);
+    EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_OPENGL_SWAP));
+    EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_D3D_SWAP));
+    EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_ENABLE_CLOCK));
+    EXPECT_TRUE(ClockControlsEnabled(false));
+    EXPECT_EQ(166, Trackbar().position);
+    EXPECT_EQ("166", dialog.Text(IDC_CLOCK_VALUE));
+    EXPECT_EQ(0, page.settings.openGlSwapOff);
+    EXPECT_EQ(0, page.settings.d3dSwapOff);
+    EXPECT_EQ(1, dialog.changedCount);
+}
+
+TEST_F(PageTest, ApplyWritesTheTypicalChangeAndClearsTheMark)
+{
+    SeedWin98(0, "166");
+    Seed(Swap(Instance0, "\\Glide", "FX_GLIDE_SWAPINTERVAL") + Swap(Instance0, "\\D3D", "SSTH3_SWAPINTERVAL"));
+    Open();
+    Click(IDC_OPENGL_SWAP);
+    Click(IDC_D3D_SWAP);
+    Click(IDC_ENABLE_CLOCK);
+    MoveTrackbar(175);
+    EXPECT_TRUE(page.OnApply());
+    ExpectAllClosed();
+
+    EXPECT_EQ("1", Value(ProductKey, "EnableClock"));
+    EXPECT_EQ("175", Value(std::string(Instance0) + "\\DEFAULT", "Grxclock"));
+    EXPECT_EQ("<missing>", Value(std::string(Instance0) + "\\Glide", "FX_GLIDE_SWAPINTERVAL"));
+    EXPECT_EQ("<missing>", Value(std::string(Instance0) + "\\D3D", "SSTH3_SWAPINTERVAL"));
+    EXPECT_FALSE(page.modifiedSignalled);
+    EXPECT_FALSE(dialog.sheetModified);
+    EXPECT_EQ(1, dialog.unchangedCount);
+
+    // The next change tells the sheet again.
+    MoveTrackbar(180);
+    EXPECT_EQ(2, dialog.changedCount);
+}
+
+TEST_F(PageTest, ApplyWithoutChangesRewritesTheLoadedState)
+{
+    // A clock left behind while adjustment is off goes at the first apply.
+    Seed(Product(120, 220, 0) + Voodoo5(Instance0, "175") + Voodoo5(Instance1, "180"));
+    Open();
+    EXPECT_TRUE(page.OnApply());
+    ExpectAllClosed();
+    EXPECT_EQ("0", Value(ProductKey, "EnableClock"));
+    EXPECT_EQ("<missing>", Value(std::string(Instance0) + "\\DEFAULT", "Grxclock"));
+    EXPECT_EQ("<missing>", Value(std::string(Instance1) + "\\DEFAULT", "Grxclock"));
+    EXPECT_EQ(1, dialog.unchangedCount);
+}
+
+TEST_F(PageTest, CancelAfterChangesWritesNothing)
+{
+    SeedWin98(1, "175");
+    Seed(Swap(Instance0, "\\Glide", "FX_GLIDE_SWAPINTERVAL"));
+    Open();
+    const std::string before = registry.SaveRegText();
+    Click(IDC_OPENGL_SWAP);
+    Click(IDC_D3D_SWAP);
+    MoveTrackbar(200);
+    Click(IDC_FACTORY_DEFAULTS);
+    page.OnCancel();
+    ExpectAllClosed();
+    EXPECT_EQ(before, registry.SaveRegText());
+    EXPECT_FALSE(dialog.sheetModified);
+    EXPECT_FALSE(page.modifiedSignalled);
+    page.OnOK();
+    EXPECT_EQ(before, registry.SaveRegText());
+}
+
+TEST_F(PageTest, ClockAboveTheLimitIsReportedBeforeThePageShows)
+{
+    SeedWin98(1, "250");
+    size_t trackbarMessagesAtBox = 99;
+    dialog.onMessage = [&](const HeadlessDialog::MessageRecord&) {
+        trackbarMessagesAtBox = dialog.trackbarLog.size();
+    };
+    Open();
+    ASSERT_EQ(1u, dialog.messages.size());
+    EXPECT_EQ("The Graphics Clock in presently set to 250 Mhz which is above the Upper Limit of 220 "
+              "Mhz and will be reset to the Upper Limit now. You will need to restart Windows after "
+              "exiting Display Properties.",
+              dialog.messages[0].text);
+    EXPECT_EQ("Tarvo", dialog.messages[0].caption);
+    EXPECT_EQ(MessageOk, dialog.messages[0].style);
+    EXPECT_EQ(0u, trackbarMessagesAtBox) << "the box comes before the controls are set up";
+    EXPECT_EQ(220, Trackbar().position);
+    EXPECT_EQ("220", dialog.Text(IDC_CLOCK_VALUE));
+    EXPECT_EQ("220", Value(std::string(Instance0) + "\\DEFAULT", "Grxclock"));
+    EXPECT_EQ(0, dialog.changedCount) << "the repair is not a change of the user's";
+}
+
+TEST_F(PageTest, ReopeningStartsAfreshFromTheRegistry)
+{
+    SeedWin98(1, "175");
+    Open();
+    Click(IDC_OPENGL_SWAP);
+    MoveTrackbar(200);
+    page.OnCancel();
+
+    Seed(Section(std::string(Instance0) + "\\DEFAULT", "\"Grxclock\"=\"190\"\n"));
+    Open();
+    EXPECT_EQ(190, Trackbar().position);
+    EXPECT_EQ("190", dialog.Text(IDC_CLOCK_VALUE));
+    EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_OPENGL_SWAP));
+    EXPECT_EQ(0, page.settings.openGlSwapOff);
+    EXPECT_FALSE(page.modifiedSignalled);
+
+    const int changedBefore = dialog.changedCount;
+    Click(IDC_OPENGL_SWAP);
+    EXPECT_EQ(changedBefore + 1, dialog.changedCount);
+}
+
+TEST_F(PageTest, WidestLimitsGiveATrackbarOf141Positions)
+{
+    Seed(Product(100, 240, 1) + Voodoo5(Instance0, "150"));
+    Open();
+    EXPECT_EQ(141, Trackbar().rangeMax - Trackbar().rangeMin + 1);
+    EXPECT_EQ(2, Trackbar().ticFrequency);
+    EXPECT_EQ("100", dialog.Text(IDC_LOWER_LIMIT));
+    EXPECT_EQ("240", dialog.Text(IDC_UPPER_LIMIT));
+}
+
+TEST_F(PageTest, WithoutAVoodoo5ThePageStillWorks)
+{
+    Seed(Product(120, 220, 1));
+    Open();
+    EXPECT_TRUE(dialog.messages.empty());
+    EXPECT_EQ(166, Trackbar().position);
+    EXPECT_TRUE(dialog.IsEnabled(IDC_D3D_SWAP));
+    Click(IDC_ENABLE_CLOCK);  // off
+    EXPECT_TRUE(page.OnApply());
+    ExpectAllClosed();
+    EXPECT_EQ("0", Value(ProductKey, "EnableClock"));
+    EXPECT_FALSE(registry.KeyExists(HiveLocalMachine, (std::string(Instance0) + "\\DEFAULT").c_str()));
+}
+
+TEST_F(PageTest, CreditMessageNeedsAllThreeKeysOverTheProductLine)
+{
+    SeedWin98(0);
+    Open();
+    dialog.PointCursorAt(IDC_PRODUCT_LINE);
+    for (unsigned missing : {MouseLeftButton, MouseControl, MouseShift}) {
+        page.OnRButtonDown(AllGestureKeys & ~missing);
+        EXPECT_TRUE(dialog.messages.empty()) << "shown without key " << missing;
+    }
+    dialog.SetCursor(10, 10);
+    page.OnRButtonDown(AllGestureKeys);
+    EXPECT_TRUE(dialog.messages.empty()) << "shown outside the product line";
+
+    dialog.PointCursorAt(IDC_PRODUCT_LINE);
+    page.OnRButtonDown(AllGestureKeys);
+    ASSERT_EQ(1u, dialog.messages.size());
+    const HeadlessDialog::MessageRecord& box = dialog.messages[0];
+    EXPECT_EQ("Tarvello", box.caption);
+    EXPECT_EQ(MessageOk, box.style);
+    const std::string& text = box.text;
+    const size_t first = text.find('\n');
+    const size_t second = text.find('\n', first + 1);
+    ASSERT_NE(std::string::npos, second);
+    EXPECT_EQ(std::string::npos, text.find('\n', second + 1)) << "three lines";
+    EXPECT_NE(std::string::npos, text.substr(0, first).find("imitation"));
+    EXPECT_NE(std::string::npos, text.substr(first, second - first).find("Tarvello"));
+    EXPECT_NE(std::string::npos, text.substr(second).find("3dfx newsgroup"));
+    EXPECT_EQ(0, dialog.changedCount);
+}
+
+TEST_F(PageTest, VersionLineGestureLeavesThePageAsItIs)
+{
+    SeedWin98(1, "175");
+    Open();
+    dialog.PointCursorAt(IDC_VERSION_LINE);
+    page.OnRButtonDown(AllGestureKeys);
+    EXPECT_TRUE(dialog.messages.empty());
+    EXPECT_EQ("Version 1.0 English", dialog.Text(IDC_VERSION_LINE));
+    EXPECT_EQ(0, dialog.changedCount);
+}
+
+TEST_F(PageTest, RefreshRatesButtonChangesNothing)
+{
+    SeedWin98(0);
+    Open();
+    const std::string before = registry.SaveRegText();
+    Click(IDC_REFRESH_RATES);
+    EXPECT_EQ(0, dialog.changedCount);
+    EXPECT_EQ(before, registry.SaveRegText());
+}
+
+}  // namespace
