@@ -7,7 +7,7 @@
 
 namespace tarv {
 
-class CPropertyInterfaceFactory : public IClassFactory {
+class CPropertyInterfaceFactory final : public IClassFactory {
 public:
     CPropertyInterfaceFactory() : refCount(1) {}
 
