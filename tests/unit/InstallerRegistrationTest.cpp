@@ -1,0 +1,384 @@
+// Registration and removal against the in-memory registry: whole exports after each
+// operation, the order of deletions, and the stops at the first failure.
+#include "InstallerRecordingRegistry.h"
+#include "InstallerScenarios.h"
+
+#include "installer/InstallState.h"
+#include "installer/Installation.h"
+#include "installer/InstallerKeys.h"
+#include "installer/InstallerState.h"
+#include "installer/Removal.h"
+#include "registry/memory/MemoryRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace tarv;
+using namespace tarv::installer;
+using namespace tarv::installer_scenarios;
+
+namespace {
+
+// The export of a registry holding exactly the given REGEDIT4 sections.
+std::string Canonical(const std::string& sections)
+{
+    MemoryRegistry registry;
+    std::string error;
+    EXPECT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
+    return registry.SaveRegText();
+}
+
+class InstallerRegistry : public ::testing::Test {
+protected:
+    void SetUp() override { ResetInstallerState(&state); }
+
+    void Seed(const std::string& sections)
+    {
+        std::string error;
+        ASSERT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
+    }
+    void ExpectRegistry(const std::string& sections)
+    {
+        EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open";
+        EXPECT_EQ(Canonical(sections), registry.SaveRegText());
+    }
+    void Install(int model = Model5500, bool advancedPanel = false)
+    {
+        InstallComponents(registry, state, LibraryPath, state.LowerLimit, state.UpperLimit, model,
+                          advancedPanel);
+    }
+    int Detect()
+    {
+        int installState = DetectInstallState(registry);
+        EXPECT_EQ(0, registry.OpenHandleCount());
+        return installState;
+    }
+
+    MemoryRegistry registry;
+    InstallerState state;
+};
+
+const char ClassId[] = "\"{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}\"";
+const std::string Handlers =
+    "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Controls Folder\\";
+const std::string DisplayHandler =
+    Handlers + "Display\\Shellex\\PropertySheetHandlers\\Tarvello]\n@=" + ClassId + "\n\n";
+const std::string DeviceHandler =
+    Handlers + "Device\\Shellex\\PropertySheetHandlers\\Tarvello]\n@=" + ClassId + "\n\n";
+const std::string ClassKey = "[HKEY_CLASSES_ROOT\\CLSID\\{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}]\n\n";
+const std::string ServerKey =
+    "[HKEY_CLASSES_ROOT\\CLSID\\{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}\\InProcServer32]\n"
+    "@=\"C:\\\\TARV\\\\TARVPAGE.DLL\"\n"
+    "\"ThreadingModel\"=\"Apartment\"\n\n";
+const std::string Product5500 =
+    "[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
+    "\"LowerLimit\"=\"120\"\n\"UpperLimit\"=\"220\"\n\"Model\"=\"Voodoo5 5500\"\n"
+    "\"DefaultClock\"=\"166\"\n\"EnableClock\"=\"0\"\n\"ColorDepth\"=\"8\"\n"
+    "\"LinkAllColorDepths\"=\"0\"\n\n";
+const std::string Instance = "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Class\\Display\\";
+
+// --- The scenarios shared with the Wine tests ---------------------------------------------
+
+class SharedScenario : public InstallerRegistry,
+                       public ::testing::WithParamInterface<Scenario> {};
+
+TEST_P(SharedScenario, LeavesTheExpectedRegistry)
+{
+    const Scenario& scenario = GetParam();
+    Seed(scenario.seed);
+    // Seeding through the registry interface, as the Wine run does, gives the same registry.
+    {
+        MemoryRegistry applied;
+        std::string error;
+        EXPECT_TRUE(ApplyRegText(applied, scenario.seed, &error)) << error;
+        EXPECT_EQ(registry.SaveRegText(), applied.SaveRegText());
+    }
+    scenario.run(registry);
+    ExpectRegistry(scenario.expected);
+    EXPECT_EQ(FilterWatchedKeys(scenario.expected), SnapshotWatchedKeys(registry));
+    EXPECT_EQ(0, registry.OpenHandleCount());
+}
+
+INSTANTIATE_TEST_SUITE_P(Installer, SharedScenario, ::testing::ValuesIn(SharedScenarios()),
+                         [](const ::testing::TestParamInfo<Scenario>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// --- Installation --------------------------------------------------------------------------
+
+TEST_F(InstallerRegistry, FreshInstallWritesSevenProductValuesHandlerAndServer)
+{
+    EXPECT_EQ(0, Detect());
+    Install();
+    ExpectRegistry(Product5500 + DisplayHandler + ServerKey);
+    EXPECT_EQ(ProductKeyPresent | DisplayHandlerPresent | ClassKeyPresent, Detect());
+}
+
+TEST_F(InstallerRegistry, KeysAreCreatedWithTheirClassStringsAndWriteAccess)
+{
+    RecordingRegistry recorder(registry);
+    InstallComponents(recorder, state, LibraryPath, 120, 220, Model5000, false);
+    EXPECT_EQ((std::vector<std::string>{
+                  "create HKLM\\Software\\Tarvello class Tarvello access 0x6",
+                  "create HKLM\\" + std::string(DisplayHandlerKeyPath) + " class Tarvello access 0x6",
+                  "create HKCR\\" + std::string(ServerKeyPath) + " class Tarvellus access 0x6"}),
+              recorder.Calls("create"));
+    // The handler's default value is the class identifier with its terminator: 39 bytes.
+    unsigned long type = 0;
+    std::vector<unsigned char> data;
+    ASSERT_TRUE(registry.GetValue(HiveLocalMachine, DisplayHandlerKeyPath, "", &type, &data));
+    EXPECT_EQ(RegSz, type);
+    EXPECT_EQ(39u, data.size());
+    EXPECT_EQ(0, data.back());
+}
+
+TEST_F(InstallerRegistry, ModelsLimitsAndEveryForceFlagAreRecorded)
+{
+    state.Force95 = state.Force98 = state.ForceNT4 = state.ForceNT5 = true;
+    InstallComponents(registry, state, LibraryPath, 100, 240, Model6000, false);
+    ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
+                   "\"LowerLimit\"=\"100\"\n\"UpperLimit\"=\"240\"\n\"Model\"=\"Voodoo5 6000\"\n"
+                   "\"DefaultClock\"=\"166\"\n\"EnableClock\"=\"0\"\n\"ColorDepth\"=\"8\"\n"
+                   "\"LinkAllColorDepths\"=\"0\"\n\"Force95\"=\"1\"\n\"Force98\"=\"1\"\n"
+                   "\"ForceNT4\"=\"1\"\n\"ForceNT5\"=\"1\"\n\n" +
+                   DisplayHandler + ServerKey);
+}
+
+TEST_F(InstallerRegistry, ReinstallationOverwritesThePagesChoices)
+{
+    Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
+         "\"LowerLimit\"=\"130\"\n\"UpperLimit\"=\"230\"\n\"Model\"=\"Voodoo5 5500\"\n"
+         "\"DefaultClock\"=\"166\"\n\"EnableClock\"=\"1\"\n\"ColorDepth\"=\"32\"\n"
+         "\"LinkAllColorDepths\"=\"1\"\n\n");
+    Install();
+    ExpectRegistry(Product5500 + DisplayHandler + ServerKey);
+}
+
+TEST_F(InstallerRegistry, AdvancedPanelReplacesAnExistingDisplayHandler)
+{
+    Seed(DisplayHandler);
+    Install(Model5500, true);
+    ExpectRegistry(Product5500 + Handlers + "Display\\Shellex\\PropertySheetHandlers]\n\n" +
+                   DeviceHandler + ServerKey);
+    EXPECT_EQ(ProductKeyPresent | DeviceHandlerPresent | ClassKeyPresent, Detect());
+}
+
+TEST_F(InstallerRegistry, DisplayPanelOnWindows9xRemovesAnEarlierDeviceHandler)
+{
+    Seed(DeviceHandler);
+    Install(Model5500, false);
+    ExpectRegistry(Product5500 + DisplayHandler +
+                   Handlers + "Device\\Shellex\\PropertySheetHandlers]\n\n" + ServerKey);
+}
+
+TEST_F(InstallerRegistry, AdvancedPanelChoiceCountsOnlyOnWindows9x)
+{
+    state.OsFlavor = WinNT5;
+    Install(Model5500, true);
+    ExpectRegistry(Product5500 + DisplayHandler + ServerKey);
+}
+
+TEST_F(InstallerRegistry, WriteInstallKeyStopsAtTheFirstValueThatFails)
+{
+    RecordingRegistry recorder(registry);
+    recorder.refusedNames = {"Model"};
+    WriteInstallKey(recorder, state, ProductPart, ProductKeyPath, 120, 220, Model5500);
+    ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
+                   "\"LowerLimit\"=\"120\"\n\"UpperLimit\"=\"220\"\n\n");
+    EXPECT_EQ(3u, recorder.Calls("set").size());
+    EXPECT_EQ("close HKLM\\Software\\Tarvello", recorder.log.back());
+
+    // With writes refused on the whole key it stays empty.
+    registry.DenyOnKey(HiveLocalMachine, DisplayHandlerKeyPath, MemoryRegistry::DenyWrite);
+    WriteInstallKey(registry, state, HandlerPart | ProductPart, DisplayHandlerKeyPath, 120, 220,
+                    Model5500);
+    ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
+                   "\"LowerLimit\"=\"120\"\n\"UpperLimit\"=\"220\"\n\n" +
+                   Handlers + "Display\\Shellex\\PropertySheetHandlers\\Tarvello]\n\n");
+}
+
+TEST_F(InstallerRegistry, AFailedHandlerValueSkipsTheProductPartOfThatKey)
+{
+    RecordingRegistry recorder(registry);
+    recorder.refusedNames = {"@"};
+    WriteInstallKey(recorder, state, HandlerPart | ProductPart, ProductKeyPath, 120, 220,
+                    Model5500);
+    ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\n");
+}
+
+TEST_F(InstallerRegistry, AModelCodeWithoutANameStopsBeforeTheModel)
+{
+    WriteInstallKey(registry, state, ProductPart, ProductKeyPath, 120, 220, 4);
+    ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
+                   "\"LowerLimit\"=\"120\"\n\"UpperLimit\"=\"220\"\n\n");
+}
+
+TEST_F(InstallerRegistry, AKeyThatCannotBeCreatedDoesNotStopTheNextSteps)
+{
+    registry.DenyOnKey(HiveLocalMachine, ProductKeyPath, MemoryRegistry::DenyCreate);
+    Install();
+    ExpectRegistry(DisplayHandler + ServerKey);
+}
+
+TEST_F(InstallerRegistry, ServerRegistrationStopsAtItsFirstFailure)
+{
+    RecordingRegistry recorder(registry);
+    recorder.refusedNames = {"@"};
+    RegisterServerClass(recorder, LibraryPath);
+    ExpectRegistry(ClassKey + "[HKEY_CLASSES_ROOT\\CLSID\\{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}"
+                              "\\InProcServer32]\n\n");
+    EXPECT_EQ(1u, recorder.Calls("set").size());
+}
+
+// --- Detection ------------------------------------------------------------------------------
+
+TEST_F(InstallerRegistry, EachRemainingKeyCountsAsInstalled)
+{
+    RecordingRegistry recorder(registry);
+    EXPECT_EQ(0, DetectInstallState(recorder));
+    for (const std::string& call : recorder.Calls("open"))
+        EXPECT_NE(std::string::npos, call.find("access 0x20019")) << call;
+    EXPECT_EQ(4u, recorder.Calls("open").size());
+
+    Seed(DeviceHandler);
+    EXPECT_EQ(DeviceHandlerPresent, Detect());
+    Seed(ClassKey);
+    EXPECT_EQ(DeviceHandlerPresent | ClassKeyPresent, Detect());
+    Seed("[HKEY_LOCAL_MACHINE\\SOFTWARE\\TARVELLO]\n\n" + DisplayHandler);
+    EXPECT_EQ(30, Detect());
+    registry.DenyOnKey(HiveLocalMachine, ProductKeyPath, MemoryRegistry::DenyOpen);
+    EXPECT_EQ(28, Detect());
+}
+
+// --- Removal --------------------------------------------------------------------------------
+
+TEST_F(InstallerRegistry, OnlyClassAndServerLeftAreRemovedAndDriversReset)
+{
+    Seed(ClassKey + ServerKey + Instance + "0000]\n\"DriverDesc\"=\"3dfx Voodoo5 5500 AGP\"\n\n" +
+         Instance + "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n");
+    int installState = Detect();
+    EXPECT_EQ(ClassKeyPresent, installState);
+    state.adapters[0] = 0;
+    state.adapterCount = 1;
+    RemoveComponents(registry, state, installState);
+    ExpectRegistry("[HKEY_CLASSES_ROOT\\CLSID]\n\n" + Instance +
+                   "0000]\n\"DriverDesc\"=\"3dfx Voodoo5 5500 AGP\"\n\n" + Instance +
+                   "0000\\DEFAULT]\n\n");
+}
+
+TEST_F(InstallerRegistry, AClassKeyWithoutItsServerStopsRemovalThere)
+{
+    const std::string drivers = Instance + "0000]\n\"DriverDesc\"=\"3dfx Voodoo5 5500 AGP\"\n\n" +
+                                Instance + "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n";
+    Seed(Product5500 + ClassKey + drivers);
+    state.adapters[0] = 0;
+    state.adapterCount = 1;
+    RemoveComponents(registry, state, Detect());
+    ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software]\n\n" + ClassKey + drivers);
+    EXPECT_EQ(ClassKeyPresent, Detect());
+}
+
+TEST_F(InstallerRegistry, AProductKeyThatCannotBeDeletedStopsEverything)
+{
+    const std::string installed = Product5500 + DisplayHandler + ServerKey + Instance +
+                                  "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n";
+    Seed(installed);
+    registry.DenyOnKey(HiveLocalMachine, ProductKeyPath, MemoryRegistry::DenyDelete);
+    RecordingRegistry recorder(registry);
+    state.adapters[0] = 0;
+    state.adapterCount = 1;
+    RemoveComponents(recorder, state, Detect());
+    ExpectRegistry(installed);
+    EXPECT_EQ((std::vector<std::string>{"delete key HKLM\\Software\\Tarvello failed"}), recorder.log);
+}
+
+TEST_F(InstallerRegistry, RemovalDeletesChildBeforeParentAndResetsAdaptersInListOrder)
+{
+    Seed(Product5500 + DisplayHandler + DeviceHandler + ServerKey);
+    RecordingRegistry recorder(registry);
+    state.adapters[0] = 1;
+    state.adapters[1] = 3;
+    state.adapterCount = 2;
+    RemoveComponents(recorder, state, Detect());
+    const std::string display = "HKLM\\System\\CurrentControlSet\\Services\\Class\\Display\\";
+    EXPECT_EQ((std::vector<std::string>{
+                  "delete key HKLM\\Software\\Tarvello",
+                  "delete key HKLM\\" + std::string(DisplayHandlerKeyPath),
+                  "delete key HKLM\\" + std::string(DeviceHandlerKeyPath),
+                  "delete key HKCR\\" + std::string(ServerKeyPath),
+                  "delete key HKCR\\" + std::string(ClassKeyPath),
+                  // The driver keys are absent here: opened only, never created.
+                  "open " + display + "0001\\DEFAULT access 0x6 failed",
+                  "open " + display + "0001\\Glide access 0x6 failed",
+                  "open " + display + "0001\\D3D access 0x6 failed",
+                  "open " + display + "0003\\DEFAULT access 0x6 failed",
+                  "open " + display + "0003\\Glide access 0x6 failed",
+                  "open " + display + "0003\\D3D access 0x6 failed"}),
+              recorder.log);
+}
+
+TEST_F(InstallerRegistry, RemovalTouchesOnlyTheKeysItWasToldOf)
+{
+    Seed(Product5500 + DisplayHandler);
+    RemoveComponents(registry, state, ProductKeyPresent);
+    ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software]\n\n" + DisplayHandler);
+}
+
+TEST_F(InstallerRegistry, RemovalOnWindows9xWithoutAdaptersTouchesNoDriverValue)
+{
+    Seed(Product5500 + Instance + "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n");
+    RecordingRegistry recorder(registry);
+    RemoveComponents(recorder, state, Detect());
+    EXPECT_EQ(1u, recorder.log.size());
+    ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software]\n\n" + Instance +
+                   "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n");
+}
+
+TEST_F(InstallerRegistry, NtResetClearsTheServiceKeyOnceAndBothSwapIntervals)
+{
+    RecordingRegistry recorder(registry);
+    ResetDriverValues(recorder, WinNT5, 7);
+    const std::string services = "HKLM\\SYSTEM\\CurrentControlSet\\Services\\";
+    EXPECT_EQ((std::vector<std::string>{
+                  "open " + services + "3dfxvs\\Device0 access 0x6 failed",
+                  "open " + services + "3Dfx\\Device0\\Glide access 0x6 failed",
+                  "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed"}),
+              recorder.log);
+
+    Seed("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0]\n"
+         "\"GraphicsClocking\"=dword:000000af\n\"SSTH3_SWAPINTERVAL\"=\"0\"\n\"Other\"=\"1\"\n\n");
+    recorder.log.clear();
+    ResetDriverValues(recorder, WinNT5, 0);
+    EXPECT_EQ((std::vector<std::string>{
+                  "open " + services + "3dfxvs\\Device0 access 0x6",
+                  "delete value " + services + "3dfxvs\\Device0 GraphicsClocking",
+                  "delete value " + services + "3dfxvs\\Device0 SSTH3_SWAPINTERVAL",
+                  "close " + services + "3dfxvs\\Device0",
+                  "open " + services + "3Dfx\\Device0\\Glide access 0x6 failed",
+                  "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed"}),
+              recorder.log);
+    ExpectRegistry("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0]\n"
+                   "\"Other\"=\"1\"\n\n");
+}
+
+TEST_F(InstallerRegistry, MissingDriverValuesAreIgnored)
+{
+    Seed(Instance + "0012\\Glide]\n\n" + Instance + "0012\\D3D]\n\"SSTH3_SWAPINTERVAL\"=\"0\"\n\n");
+    ResetDriverValues(registry, Win9x, 12);
+    ExpectRegistry(Instance + "0012\\Glide]\n\n" + Instance + "0012\\D3D]\n\n");
+}
+
+TEST_F(InstallerRegistry, DeleteKeyIfPresentLeavesAbsentKeysAlone)
+{
+    RecordingRegistry recorder(registry);
+    DeleteKeyIfPresent(recorder, DisplayHandlerKeyPath);
+    EXPECT_TRUE(recorder.Calls("delete").empty());
+    Seed(DisplayHandler);
+    DeleteKeyIfPresent(recorder, DisplayHandlerKeyPath);
+    EXPECT_EQ(1u, recorder.Calls("delete key").size());
+    ExpectRegistry(Handlers + "Display\\Shellex\\PropertySheetHandlers]\n\n");
+}
+
+}  // namespace
