@@ -12,6 +12,7 @@ const RegResult RegFileNotFound = 2;       // ERROR_FILE_NOT_FOUND
 const RegResult RegAccessDenied = 5;       // ERROR_ACCESS_DENIED
 const RegResult RegInvalidHandle = 6;      // ERROR_INVALID_HANDLE
 const RegResult RegInvalidParameter = 87;  // ERROR_INVALID_PARAMETER
+const RegResult RegBadPathname = 161;      // ERROR_BAD_PATHNAME: a key path with a leading backslash
 const RegResult RegMoreData = 234;         // ERROR_MORE_DATA
 const RegResult RegKeyDeleted = 1018;      // ERROR_KEY_DELETED: the key behind a handle is gone
 

@@ -43,8 +43,8 @@ struct MemoryRegistry::TextOp {
     std::vector<unsigned char> data;
 };
 
-// A path split at backslashes. An empty path (or null) is the hive root; a trailing backslash
-// is ignored. Returns false for a leading backslash or an empty component.
+// A path split at backslashes. An empty path (or null) is the hive root; empty components are
+// skipped. Returns false for a leading backslash, which Windows NT refuses.
 bool SplitKeyPath(const char* path, std::vector<std::string>* parts);
 
 const char* HiveName(RegHive hive);

@@ -41,8 +41,8 @@ bool SplitKeyPath(const char* path, std::vector<std::string>* parts) {
             part += *p;
             continue;
         }
-        if (part.empty()) return *p == 0;  // only a trailing backslash may end empty
-        parts->push_back(part);
+        // Like Windows NT, an empty component ("a\\\\b", a trailing backslash) is skipped.
+        if (!part.empty()) parts->push_back(part);
         part.clear();
         if (*p == 0) return true;
     }
@@ -140,7 +140,7 @@ RegResult MemoryRegistry::OpenKey(RegHive hive, const char* path, unsigned long 
     *key = 0;
     if (!ValidHive(hive)) return RegInvalidHandle;
     std::vector<std::string> parts;
-    if (!SplitKeyPath(path, &parts)) return RegFileNotFound;
+    if (!SplitKeyPath(path, &parts)) return RegBadPathname;
     std::shared_ptr<Key> node = roots_[hive];
     for (const std::string& part : parts) {
         auto it = node->children.find(part);
@@ -159,7 +159,7 @@ RegResult MemoryRegistry::CreateKey(RegHive hive, const char* path, const char* 
     *key = 0;
     if (!ValidHive(hive)) return RegInvalidHandle;
     std::vector<std::string> parts;
-    if (!SplitKeyPath(path, &parts)) return RegInvalidParameter;
+    if (!SplitKeyPath(path, &parts)) return RegBadPathname;
 
     // Check every refusal before changing anything.
     std::shared_ptr<Key> node = roots_[hive];
@@ -254,7 +254,7 @@ RegResult MemoryRegistry::DeleteValue(RegKey key, const char* name) {
 RegResult MemoryRegistry::DeleteKey(RegHive hive, const char* path) {
     if (!ValidHive(hive)) return RegInvalidHandle;
     std::vector<std::string> parts;
-    if (!SplitKeyPath(path, &parts)) return RegFileNotFound;
+    if (!SplitKeyPath(path, &parts)) return RegBadPathname;
     if (parts.empty()) return RegAccessDenied;  // a hive root cannot be deleted
     Key* key = FindKey(hive, path);
     if (!key) return RegFileNotFound;

@@ -64,8 +64,11 @@ protected:
         return reg().OpenKey(HiveLocalMachine, Path(sub).c_str(), access, key);
     }
 
+    // Windows NT's RegSetValueExA peeks one byte past unterminated string data and counts a
+    // NUL found there as the terminator; a guard byte after the data keeps the length as given.
     RegResult SetBytes(RegKey key, const char* name, unsigned long type, const std::string& bytes) {
-        return reg().SetValue(key, name, type, reinterpret_cast<const unsigned char*>(bytes.data()),
+        std::string guarded = bytes + "\x7f";
+        return reg().SetValue(key, name, type, reinterpret_cast<const unsigned char*>(guarded.data()),
                               static_cast<unsigned long>(bytes.size()));
     }
 
@@ -363,6 +366,19 @@ TEST_F(RegistryContract, HandleAccessLimitsWhatItMayDo) {
     ASSERT_EQ(RegSuccess, Open("", KeyRead, &reader));
     EXPECT_EQ(RegAccessDenied, SetBytes(reader, "Value", RegSz, std::string("4", 2)));
     EXPECT_EQ(RegSuccess, reg().CloseKey(reader));
+}
+
+TEST_F(RegistryContract, PathSpellings) {
+    RegKey key = Create("Spelled\\Out");
+    ASSERT_EQ(RegSuccess, reg().CloseKey(key));
+    // Empty components, as from a doubled or trailing backslash, are skipped.
+    ASSERT_EQ(RegSuccess, Open("Spelled\\\\Out\\", KeyRead, &key));
+    EXPECT_EQ(RegSuccess, reg().CloseKey(key));
+    // A leading backslash is refused (Windows NT; Windows 9x would strip it).
+    EXPECT_EQ(RegBadPathname, reg().OpenKey(HiveLocalMachine, ("\\" + Path("Spelled")).c_str(), KeyRead, &key));
+    EXPECT_EQ(RegBadPathname, reg().CreateKey(HiveLocalMachine, ("\\" + Path("Other")).c_str(), nullptr,
+                                              KeyRead, &key));
+    EXPECT_EQ(RegFileNotFound, Open("Other", KeyRead, &key));
 }
 
 }  // namespace
