@@ -12,8 +12,16 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace tarv {
+namespace installer_scenarios {
+// Test names and failure messages show a scenario by its name.
+void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
+}  // namespace installer_scenarios
+}  // namespace tarv
 
 using namespace tarv;
 using namespace tarv::installer;
