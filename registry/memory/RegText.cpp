@@ -333,11 +333,19 @@ bool MemoryRegistry::LoadRegFile(const std::string& path, std::string* error) {
 
 namespace {
 
+// A quoted name or text. Line breaks only occur in names here (text with them goes as hex),
+// and take regedit's \n and \r escapes so the line stays whole.
 std::string Quote(const std::string& s) {
     std::string out = "\"";
     for (char c : s) {
         if (c == '\\' || c == '"') out += '\\';
-        out += c;
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else {
+            out += c;
+        }
     }
     return out + "\"";
 }
