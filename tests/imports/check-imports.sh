@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Checks a shipped binary against what a retail Windows 95 offers: every imported function must
+# be on the allowlist (DLL!Function lines), the subsystem and OS versions must be 4.0, the
+# binary must be 32-bit x86, its exports must be among the given names and it must stay
+# below a size limit.
+# Usage: check-imports.sh OBJDUMP ALLOWLIST BINARY MAX_BYTES [--all] EXPORT...
+#   --all: every listed export must be present (otherwise they are only allowed).
+set -u
+objdump=$1 allowlist=$2 binary=$3 max_bytes=$4
+shift 4
+require_all=0
+if [ "${1:-}" = --all ]; then require_all=1; shift; fi
+allowed_exports=("$@")
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+[ -f "$binary" ] || { echo "FAIL: $binary does not exist"; exit 1; }
+dump=$("$objdump" -p "$binary") || { echo "FAIL: objdump cannot read $binary"; exit 1; }
+name=$(basename "$binary")
+
+grep -q 'file format pei-i386' <<<"$dump" || fail "$name is not a 32-bit x86 PE file"
+field() { awk -v f="$1" '$1 == f { print $2; exit }' <<<"$dump"; }
+for f in MajorOSystemVersion:4 MinorOSystemVersion:0 MajorSubsystemVersion:4 MinorSubsystemVersion:0; do
+    [ "$(field "${f%%:*}")" = "${f##*:}" ] || fail "$name: ${f%%:*} is $(field "${f%%:*}"), not ${f##*:}"
+done
+
+# Imports as DLL!Function, DLL names in capitals as the allowlist writes them.
+imports=$(awk '
+    /^[ \t]*DLL Name:/ { dll = toupper($3); sub(/\.DLL$/, "", dll); inside = 1; next }
+    inside && /^[ \t]*$/ { inside = 0; next }
+    inside && /vma:|Hint\/Ord/ { next }
+    inside && NF >= 3 { print dll "!" $3; next }
+    inside && NF == 2 { print dll "!#" $2 }  # imported by ordinal
+' <<<"$dump" | sort -u)
+[ -n "$imports" ] || fail "$name: no imports found (objdump output not understood)"
+allowed=$(grep -v -e '^#' -e '^[[:space:]]*$' "$allowlist" | tr -d '\r' | awk '{ print toupper($1) }' | sort -u)
+while read -r import; do
+    [ -z "$import" ] && continue
+    grep -qxF "$(tr '[:lower:]' '[:upper:]' <<<"$import")" <<<"$allowed" ||
+        fail "$name imports $import, which is not on the Windows 95 allowlist"
+done <<<"$imports"
+
+# Exports, from the name pointer table.
+exports=$(awk '/^\[Ordinal\/Name Pointer\] Table/ { t = 1; next } t && /^\t\[/ { print $NF; next } t { t = 0 }' \
+    <<<"$dump" | sort -u)
+while read -r export; do
+    [ -z "$export" ] && continue
+    printf '%s\n' "${allowed_exports[@]}" | grep -qxF "$export" || fail "$name exports $export"
+done <<<"$exports"
+if [ "$require_all" = 1 ]; then
+    for export in "${allowed_exports[@]}"; do
+        grep -qxF "$export" <<<"$exports" || fail "$name does not export $export"
+    done
+fi
+
+size=$(stat -c %s "$binary")
+[ "$size" -lt "$max_bytes" ] || fail "$name is $size bytes, not below $max_bytes"
+
+echo "$name: $size bytes, $(wc -l <<<"$imports") imported functions from" \
+    "$(cut -d'!' -f1 <<<"$imports" | sort -u | paste -sd ' ')"
+[ "$failures" -eq 0 ] && echo "ok" || { echo "$failures problem(s)"; exit 1; }

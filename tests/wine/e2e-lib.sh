@@ -1,0 +1,208 @@
+# Sourced by the Wine end-to-end tests: each test runs the real TARVPAGE.DLL in the
+# display-properties host inside its own copy of the run's template prefix, posing as one
+# Windows version, and checks the registry with regedit exports.
+#
+#   . e2e-lib.sh TARVPAGE.DLL dispprops.exe
+#   e2e_begin NAME FLAVOUR        fresh prefix (win98, win95, nt40, win2k), tab library in C:\TARV
+#   e2e_seed FILE...              import REGEDIT4 files
+#   e2e_seed_text NAME <<EOF      import REGEDIT4 sections given on stdin
+#   e2e_host [OPTIONS] STEP...    run the host; its log is in $E2E_LOG (and on stdout)
+#   e2e_export KEY NAME           regedit export of KEY as $E2E_DIR/NAME.reg (as written) and
+#                                 $E2E_DIR/NAME.txt (UTF-8, one "[key]\tline" per value)
+#   check / check_log / check_value / check_same ...   record a result
+#   e2e_end                       stop this prefix's wineserver, remove it, exit with the result
+#
+# Run by CTest inside scripts/test.sh (which provides TARV_WINE_ROOT, its template prefix and
+# DISPLAY); run by hand, a test sets up and tears down a run of its own.
+
+set -u
+E2E_SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_ROOT_DIR=$(cd "$E2E_SOURCE_DIR/../.." && pwd)
+E2E_FIXTURES="$E2E_ROOT_DIR/tests/fixtures"
+E2E_WINE_FIXTURES="$E2E_SOURCE_DIR/fixtures"
+E2E_DLL=$(readlink -f "$1")
+E2E_HOST=$(readlink -f "$2")
+E2E_FAILURES=0
+E2E_OWN_RUN=0
+E2E_PREFIX=
+E2E_DIR=
+E2E_LOG=
+
+. "$E2E_ROOT_DIR/scripts/lib/wine-env.sh"
+
+if [ -z "${TARV_WINE_ROOT:-}" ] || [ ! -d "$TARV_WINE_ROOT/template" ] || [ -z "${DISPLAY:-}" ]; then
+    E2E_OWN_RUN=1
+    wine_env_start "$(mktemp -d /tmp/tarv-e2e.XXXXXX)"
+fi
+export WINEARCH=win32 WINEDEBUG=-all
+
+e2e_stop() {
+    if [ -n "$E2E_PREFIX" ]; then
+        WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1
+        WINEPREFIX="$E2E_PREFIX" wineserver -w >/dev/null 2>&1
+        rm -rf "$E2E_PREFIX"
+        E2E_PREFIX=
+    fi
+    if [ "$E2E_OWN_RUN" = 1 ]; then
+        local root=$TARV_WINE_ROOT
+        wine_env_stop
+        rm -rf "$root"
+        E2E_OWN_RUN=0
+    fi
+}
+trap e2e_stop EXIT
+
+e2e_wine() { WINEPREFIX="$E2E_PREFIX" wine "$@"; }
+
+e2e_begin() {
+    local name=$1 flavour=$2
+    E2E_PREFIX=$(wine_env_prefix "e2e-$name")
+    E2E_DIR="$E2E_PREFIX/drive_c/e2e"
+    E2E_LOG="$E2E_DIR/host.log"
+    mkdir -p "$E2E_DIR" "$E2E_PREFIX/drive_c/TARV"
+    cp "$E2E_DLL" "$E2E_PREFIX/drive_c/TARV/TARVPAGE.DLL"
+    cp "$E2E_HOST" "$E2E_DIR/dispprops.exe"
+    # A virtual desktop: without a window manager every hidden window would stall Wine.
+    e2e_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
+    e2e_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null
+    e2e_wine reg add 'HKCU\Software\Wine' /v Version /d "$flavour" /f >/dev/null
+    echo "== $name: Wine posing as $flavour"
+}
+
+e2e_seed() {
+    local file base
+    for file in "$@"; do
+        base=$(basename "$file")
+        cp "$file" "$E2E_DIR/$base"
+        e2e_wine regedit /s "C:\\e2e\\$base" || check "import $base" false
+    done
+}
+
+# e2e_seed_text NAME: imports the REGEDIT4 sections given on stdin (without the header line).
+e2e_seed_text() {
+    { printf 'REGEDIT4\n\n'; cat; } >"$E2E_DIR/$1.reg"
+    e2e_wine regedit /s "C:\\e2e\\$1.reg" || check "import $1" false
+}
+
+# Runs the host; E2E_LOG holds this run's log only.
+e2e_host() {
+    : >"$E2E_LOG"
+    (cd "$E2E_DIR" && e2e_wine 'C:\e2e\dispprops.exe' --log 'C:\e2e\host.log' "$@" >/dev/null 2>&1)
+    local status=$?
+    tr -d '\r' <"$E2E_LOG" | sed 's/^/    | /'
+    return $status
+}
+
+e2e_export() {
+    local key=$1 name=$2
+    rm -f "$E2E_DIR/$name.reg"
+    e2e_wine regedit /e "C:\\e2e\\$name.reg" "$key"
+    [ -f "$E2E_DIR/$name.reg" ] || : >"$E2E_DIR/$name.reg"
+    # One line per value, prefixed with its key; hex values continued over lines are joined.
+    iconv -f UTF-16LE -t UTF-8 "$E2E_DIR/$name.reg" 2>/dev/null | tr -d '\r' | sed 's/^\xEF\xBB\xBF//' |
+        awk '
+            /^\[/ { key = $0; print key; next }
+            /^Windows Registry Editor/ || /^$/ { next }
+            { part = $0; if (line != "") sub(/^ +/, "", part); line = line part }
+            /\\$/ { sub(/\\$/, "", line); next }
+            { print key "\t" line; line = "" }
+        ' >"$E2E_DIR/$name.txt"
+}
+
+check() {
+    local what=$1; shift
+    if "$@"; then
+        echo "ok   - $what"
+    else
+        echo "FAIL - $what"
+        E2E_FAILURES=$((E2E_FAILURES + 1))
+    fi
+}
+
+# check_log WHAT TEXT: the last host log has a line that is exactly TEXT.
+check_log() {
+    check "$1" grep -qxF -- "$2" <(tr -d '\r' <"$E2E_LOG")
+}
+
+# check_log_start WHAT TEXT: the last host log has a line that starts with TEXT (for control
+# lines of a dump, whose rectangles in pixels depend on the fonts Wine has).
+check_log_start() {
+    check "$1" env TEXT="$2" awk 'BEGIN { found = 1 } index($0, ENVIRON["TEXT"]) == 1 { found = 0 }
+        END { exit found }' <(tr -d '\r' <"$E2E_LOG")
+}
+
+# check_no_log WHAT PATTERN: no line of the last host log matches PATTERN (grep -E).
+check_no_log() {
+    check "$1" bash -c '! tr -d "\r" <"$0" | grep -qE -- "$1"' "$E2E_LOG" "$2"
+}
+
+# The value line of an export, e.g. reg_value after '[HKEY_...\DEFAULT]' Grxclock gives
+# "Grxclock"="175"; nothing when the value is absent.
+reg_value() {
+    local name=$3
+    [ "$name" = @ ] || name="\"$name\""
+    # Through the environment: awk -v would read the backslashes of key paths as escapes.
+    KEY=$2 NAME=$name awk -F '\t' \
+        'tolower($1) == tolower(ENVIRON["KEY"]) && index($2, ENVIRON["NAME"] "=") == 1 { print $2 }' \
+        "$E2E_DIR/$1.txt"
+}
+
+# check_value WHAT EXPORT KEY NAME EXPECTED-LINE (empty: the value must be absent)
+check_value() {
+    local got
+    got=$(reg_value "$2" "$3" "$4")
+    if [ "$got" = "$5" ]; then
+        echo "ok   - $1"
+    else
+        echo "FAIL - $1: expected [$5], found [$got]"
+        E2E_FAILURES=$((E2E_FAILURES + 1))
+    fi
+}
+
+# check_same WHAT EXPORT-A EXPORT-B: two exports are byte for byte the same.
+check_same() {
+    if cmp -s "$E2E_DIR/$2.reg" "$E2E_DIR/$3.reg"; then
+        echo "ok   - $1"
+    else
+        echo "FAIL - $1:"
+        diff "$E2E_DIR/$2.txt" "$E2E_DIR/$3.txt" | sed 's/^/    /' | head -n 40
+        E2E_FAILURES=$((E2E_FAILURES + 1))
+    fi
+}
+
+# check_changes WHAT EXPORT-A EXPORT-B: the lines that differ between two exports are exactly
+# the ones given on stdin ("- line" removed, "+ line" added), in any order.
+check_changes() {
+    local expected actual
+    expected=$(grep -v '^$' | LC_ALL=C sort)
+    actual=$(diff <(LC_ALL=C sort "$E2E_DIR/$2.txt") <(LC_ALL=C sort "$E2E_DIR/$3.txt") |
+        sed -n 's/^< /- /p; s/^> /+ /p' | LC_ALL=C sort)
+    if [ "$expected" = "$actual" ]; then
+        echo "ok   - $1"
+    else
+        echo "FAIL - $1"
+        echo "    expected changes:"; sed 's/^/      /' <<<"$expected"
+        echo "    actual changes:"; sed 's/^/      /' <<<"$actual"
+        E2E_FAILURES=$((E2E_FAILURES + 1))
+    fi
+}
+
+# Wine's display driver rewrites its own device bookkeeping under HKLM\System at every start
+# (a driver date under Control\Class\{4D36E968-...} and the Control\Video keys); an export of
+# HKLM\System without those is what the tab's own writes can be compared on.
+e2e_export_system() {
+    e2e_export 'HKEY_LOCAL_MACHINE\System' "$1"
+    grep -v -e '"DriverDateData"=' -e '^\[HKEY_LOCAL_MACHINE\\System\\[^\\]*\\Control\\Video' \
+        "$E2E_DIR/$1.txt" >"$E2E_DIR/$1.tmp" && mv "$E2E_DIR/$1.tmp" "$E2E_DIR/$1.txt"
+}
+
+e2e_end() {
+    e2e_stop
+    trap - EXIT
+    if [ "$E2E_FAILURES" -ne 0 ]; then
+        echo "$E2E_FAILURES check(s) failed"
+        exit 1
+    fi
+    echo "all checks passed"
+    exit 0
+}
