@@ -30,6 +30,9 @@ wine_env_prefix() {
     cp -a "$TARV_WINE_ROOT/template" "$prefix"
     # A persistent server: without it every short test program pays for a server start.
     WINEPREFIX="$prefix" wineserver -p
+    # The first program of a prefix starts Wine's background services, which keep whatever
+    # output they inherit open; start them here, on /dev/null, not inside a test's pipe.
+    WINEPREFIX="$prefix" wine cmd /c exit </dev/null >/dev/null 2>&1
     echo "$prefix"
 }
 
