@@ -66,6 +66,8 @@ e2e_begin() {
     e2e_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
     e2e_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null
     e2e_wine reg add 'HKCU\Software\Wine' /v Version /d "$flavour" /f >/dev/null
+    # A crash ends the host instead of waiting for someone to close Wine's crash dialog.
+    e2e_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
     echo "== $name: Wine posing as $flavour"
 }
 
@@ -84,11 +86,19 @@ e2e_seed_text() {
     e2e_wine regedit /s "C:\\e2e\\$1.reg" || check "import $1" false
 }
 
-# Runs the host; E2E_LOG holds this run's log only.
+# Runs the host; E2E_LOG holds this run's log only. A host that hangs is stopped after a
+# minute, with the rest of this prefix's processes.
 e2e_host() {
     : >"$E2E_LOG"
-    (cd "$E2E_DIR" && e2e_wine 'C:\e2e\dispprops.exe' --log 'C:\e2e\host.log' "$@" >/dev/null 2>&1)
+    (cd "$E2E_DIR" && timeout 60 env WINEPREFIX="$E2E_PREFIX" wine 'C:\e2e\dispprops.exe' \
+        --log 'C:\e2e\host.log' "$@" >/dev/null 2>&1)
     local status=$?
+    if [ $status = 124 ]; then
+        echo "    (the host did not finish within a minute)"
+        WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1
+        WINEPREFIX="$E2E_PREFIX" wineserver -w >/dev/null 2>&1
+        WINEPREFIX="$E2E_PREFIX" wineserver -p >/dev/null 2>&1
+    fi
     tr -d '\r' <"$E2E_LOG" | sed 's/^/    | /'
     return $status
 }
