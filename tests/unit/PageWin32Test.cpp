@@ -1,0 +1,238 @@
+// The window layer on real windows under Wine: the property-page base in a modeless sheet
+// built from template 501 (linked into this test program with the library's resources), the
+// Win32 dialog's calls on the live controls, and the file version read through version.dll.
+#include "page/AboutGroup.h"
+#include "page/win32/Win32ModuleVersion.h"
+#include "resources/page/PageResources.h"
+#include "ui/win32/PropertyPage.h"
+#include "ui/win32/Win32Dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <string>
+#include <vector>
+
+namespace tarv {
+// Sheet pages give the library back through the module counter at their release.
+static int modulesReleased = 0;
+void UnlockModule() { ++modulesReleased; }
+}  // namespace tarv
+
+using namespace tarv;
+
+namespace {
+
+struct RecordingLogic : PropertyPageLogic {
+    bool OnInitDialog() override { return Record("init"), true; }
+    void OnOK() override { Record("ok"); }
+    void OnCancel() override { Record("cancel"); }
+    bool OnApply() override { return Record("apply"), acceptApply; }
+    void OnCommand(int id) override { Record("command " + std::to_string(id)); }
+    void OnHScroll(int controlId) override { Record("hscroll " + std::to_string(controlId)); }
+    void OnRButtonDown(unsigned keyFlags) override { Record("rbutton " + std::to_string(keyFlags)); }
+    void Record(const std::string& call) { calls.push_back(call); }
+    std::vector<std::string> calls;
+    bool acceptApply = true;
+};
+
+const int ApplyButton = 0x3021;
+
+void PumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, 0, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+class PropertyPageTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitCommonControls();
+        modulesReleased = 0;
+        PROPSHEETHEADERA header;
+        ZeroMemory(&header, sizeof header);
+        header.dwSize = PROPSHEETHEADERA_V1_SIZE;
+        header.dwFlags = PSH_MODELESS;
+        header.hInstance = GetModuleHandleA(0);
+        header.pszCaption = "Display Properties";
+        HPROPSHEETPAGE pages[1] = {CreatePropertySheetPageA(page.Description())};
+        ASSERT_NE(nullptr, pages[0]);
+        header.nPages = 1;
+        header.phpage = pages;
+        sheet = (HWND)PropertySheetA(&header);
+        ASSERT_NE(nullptr, sheet);
+        window = PropSheet_GetCurrentPageHwnd(sheet);
+        ASSERT_NE(nullptr, window);
+    }
+    void TearDown() override
+    {
+        if (sheet) DestroyWindow(sheet);
+    }
+    HWND Control(int id) { return GetDlgItem(window, id); }
+
+    RecordingLogic logic;
+    Win32Dialog dialog;
+    CPropertyPage page{GetModuleHandleA(0), IDD_SETTINGS_PAGE, logic, dialog};
+    HWND sheet = nullptr;
+    HWND window = nullptr;
+};
+
+TEST(PropertyPageDescriptionTest, IsTheFirstLayoutWithCallback)
+{
+    RecordingLogic logic;
+    Win32Dialog dialog;
+    CPropertyPage page(GetModuleHandleA(0), IDD_SETTINGS_PAGE, logic, dialog);
+    PROPSHEETPAGEA* description = page.Description();
+    EXPECT_EQ(40u, description->dwSize);
+    EXPECT_EQ((DWORD)PSP_USECALLBACK, description->dwFlags);
+    EXPECT_EQ(GetModuleHandleA(0), description->hInstance);
+    EXPECT_EQ(MAKEINTRESOURCEA(501), description->pszTemplate);
+    EXPECT_EQ((LPARAM)&page, description->lParam);
+    EXPECT_NE(nullptr, description->pfnDlgProc);
+    EXPECT_NE(nullptr, description->pfnCallback);
+}
+
+TEST_F(PropertyPageTest, PageWindowComesFromTemplate501)
+{
+    EXPECT_EQ(std::vector<std::string>{"init"}, logic.calls);
+    EXPECT_EQ(window, dialog.Window());
+    char className[64];
+    GetClassNameA(Control(IDC_CLOCK_TRACKBAR), className, sizeof className);
+    EXPECT_STRCASEEQ("msctls_trackbar32", className);
+    char text[64];
+    GetWindowTextA(Control(IDC_FACTORY_DEFAULTS), text, sizeof text);
+    EXPECT_STREQ("&Factory Defaults", text);
+    EXPECT_EQ((LONG)BS_CHECKBOX, GetWindowLongA(Control(IDC_OPENGL_SWAP), GWL_STYLE) & BS_TYPEMASK);
+}
+
+TEST_F(PropertyPageTest, MessagesReachTheLogic)
+{
+    logic.calls.clear();
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_OPENGL_SWAP, BN_CLICKED), (LPARAM)Control(IDC_OPENGL_SWAP));
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_OPENGL_SWAP, BN_SETFOCUS), (LPARAM)Control(IDC_OPENGL_SWAP));
+    SendMessageA(window, WM_HSCROLL, TB_THUMBPOSITION, (LPARAM)Control(IDC_CLOCK_TRACKBAR));
+    SendMessageA(window, WM_HSCROLL, SB_LINELEFT, 0);
+    SendMessageA(window, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_CONTROL | MK_SHIFT, MAKELPARAM(5, 5));
+    const std::vector<std::string> expected = {"command 1006", "hscroll 1001", "hscroll 0", "rbutton 15"};
+    EXPECT_EQ(expected, logic.calls);
+}
+
+TEST_F(PropertyPageTest, ApplyAndCancelReachTheLogicAndReleaseGivesTheModuleBack)
+{
+    logic.calls.clear();
+    PropSheet_Apply(sheet);
+    EXPECT_EQ(std::vector<std::string>{"apply"}, logic.calls);
+
+    PropSheet_PressButton(sheet, PSBTN_CANCEL);  // posted, like a click
+    PumpMessages();
+    EXPECT_EQ((std::vector<std::string>{"apply", "cancel"}), logic.calls);
+    EXPECT_EQ(0, modulesReleased);
+    DestroyWindow(sheet);
+    sheet = nullptr;
+    EXPECT_EQ(1, modulesReleased);
+}
+
+TEST_F(PropertyPageTest, ModifiedMarkEnablesTheSheetsApplyButton)
+{
+    HWND apply = GetDlgItem(sheet, ApplyButton);
+    ASSERT_NE(nullptr, apply);
+    EXPECT_FALSE(IsWindowEnabled(apply));
+    dialog.SetModified(true);
+    EXPECT_TRUE(IsWindowEnabled(apply));
+    dialog.SetModified(false);
+    EXPECT_FALSE(IsWindowEnabled(apply));
+}
+
+TEST_F(PropertyPageTest, DialogOperationsWorkOnTheLiveControls)
+{
+    dialog.SetCheck(IDC_OPENGL_SWAP, Checked);
+    EXPECT_EQ(Checked, dialog.GetCheck(IDC_OPENGL_SWAP));
+    dialog.SetCheck(IDC_OPENGL_SWAP, Unchecked);
+    EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_OPENGL_SWAP));
+
+    dialog.SetUnsigned(IDC_CLOCK_VALUE, 175);
+    char text[16];
+    dialog.GetText(IDC_CLOCK_VALUE, text, sizeof text);
+    EXPECT_STREQ("175", text);
+    dialog.SetText(IDC_MODEL, "Voodoo5 6000");
+    dialog.GetText(IDC_MODEL, text, 8);
+    EXPECT_STREQ("Voodoo5", text) << "cut to the buffer";
+
+    dialog.Enable(IDC_CLOCK_UNIT, false);
+    EXPECT_FALSE(dialog.IsEnabled(IDC_CLOCK_UNIT));
+    EXPECT_FALSE(IsWindowEnabled(Control(IDC_CLOCK_UNIT)));
+    dialog.Enable(IDC_CLOCK_UNIT, true);
+    EXPECT_TRUE(dialog.IsEnabled(IDC_CLOCK_UNIT));
+
+    dialog.TrackbarClearTics(IDC_CLOCK_TRACKBAR, true);
+    dialog.TrackbarSetTicFreq(IDC_CLOCK_TRACKBAR, 2);
+    dialog.TrackbarSetRangeMin(IDC_CLOCK_TRACKBAR, true, 100);
+    dialog.TrackbarSetRangeMax(IDC_CLOCK_TRACKBAR, true, 240);
+    dialog.TrackbarSetPos(IDC_CLOCK_TRACKBAR, true, 175);
+    EXPECT_EQ(175, dialog.TrackbarGetPos(IDC_CLOCK_TRACKBAR));
+    EXPECT_EQ(100, SendMessageA(Control(IDC_CLOCK_TRACKBAR), TBM_GETRANGEMIN, 0, 0));
+    EXPECT_EQ(240, SendMessageA(Control(IDC_CLOCK_TRACKBAR), TBM_GETRANGEMAX, 0, 0));
+    dialog.TrackbarSetPos(IDC_CLOCK_TRACKBAR, true, 300);
+    EXPECT_EQ(240, dialog.TrackbarGetPos(IDC_CLOCK_TRACKBAR));
+}
+
+TEST_F(PropertyPageTest, MoveControlTakesDialogUnits)
+{
+    DialogRect wide = {143, 158, 238, 167};
+    dialog.MoveControl(IDC_PRODUCT_LINE, wide);
+    RECT expected = {143, 158, 238, 167};
+    MapDialogRect(window, &expected);
+    RECT actual;
+    GetWindowRect(Control(IDC_PRODUCT_LINE), &actual);
+    MapWindowPoints(0, window, (POINT*)&actual, 2);
+    EXPECT_EQ(expected.left, actual.left);
+    EXPECT_EQ(expected.top, actual.top);
+    EXPECT_EQ(expected.right, actual.right);
+    EXPECT_EQ(expected.bottom, actual.bottom);
+}
+
+TEST_F(PropertyPageTest, VersionLineOfThisProgram)
+{
+    // This program carries the library's version block, so it reads as version 1.0.
+    Win32ModuleVersion module(GetModuleHandleA(0));
+    SetVersionText(module, dialog, IDC_VERSION_LINE, "Version ", " English");
+    char text[64];
+    dialog.GetText(IDC_VERSION_LINE, text, sizeof text);
+    EXPECT_STREQ("Version 1.0 English", text);
+}
+
+TEST(ModuleVersionTest, ReadsTheFixedFileVersion)
+{
+    Win32ModuleVersion module(GetModuleHandleA(0));
+    char path[MAX_PATH];
+    ASSERT_TRUE(module.GetModulePath(path, sizeof path));
+    unsigned long most = 7, least = 7;
+    ASSERT_TRUE(module.ReadFileVersion(path, &most, &least));
+    EXPECT_EQ(0x00010000ul, most);
+    EXPECT_EQ(0ul, least);
+
+    char tiny[4];
+    EXPECT_FALSE(module.GetModulePath(tiny, sizeof tiny)) << "a cut path is no path";
+}
+
+TEST(ModuleVersionTest, FileWithoutVersionLeavesTheWordsAlone)
+{
+    char directory[MAX_PATH], file[MAX_PATH];
+    GetTempPathA(sizeof directory, directory);
+    GetTempFileNameA(directory, "tv", 0, file);  // an empty file
+    Win32ModuleVersion module(GetModuleHandleA(0));
+    unsigned long most = 7, least = 7;
+    EXPECT_FALSE(module.ReadFileVersion(file, &most, &least));
+    EXPECT_FALSE(module.ReadFileVersion("C:\\no such directory\\none.dll", &most, &least));
+    EXPECT_EQ(7ul, most);
+    EXPECT_EQ(7ul, least);
+    DeleteFileA(file);
+}
+
+}  // namespace
