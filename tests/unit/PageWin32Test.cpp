@@ -12,6 +12,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,76 @@ TEST_F(PropertyPageTest, PageWindowComesFromTemplate501)
     EXPECT_EQ((LONG)BS_CHECKBOX, GetWindowLongA(Control(IDC_OPENGL_SWAP), GWL_STYLE) & BS_TYPEMASK);
 }
 
+// Template 501 as the page window shows it: every control, in template order, with its class,
+// text, style bits and rectangle in dialog units.
+TEST_F(PropertyPageTest, ControlsFollowTheTemplate)
+{
+    struct Row {
+        int id;
+        const char* className;
+        const char* text;
+        LONG style;
+        int x, y, w, h;
+    };
+    const LONG group = WS_GROUP, tab = WS_TABSTOP;
+    const Row rows[] = {
+        {1026, "Button", "&Refresh Rates...", BS_PUSHBUTTON | group | tab, 22, 178, 90, 15},
+        {1062, "Button", "Voodoo5 Settings", BS_GROUPBOX, 9, 10, 236, 201},
+        {1055, "Button", "Vsync", BS_GROUPBOX, 18, 25, 218, 42},
+        {1006, "Button", "Don't sync buffer swaps to monitor refresh rate for &OpenGL",
+         BS_CHECKBOX | group | tab, 27, 38, 205, 10},
+        {1007, "Button", "Don't sync buffer swaps to monitor refresh rate for &Direct3D",
+         BS_CHECKBOX | group | tab, 27, 51, 205, 10},
+        {1056, "Button", "Graphics Clock", BS_GROUPBOX, 18, 78, 218, 60},
+        {1009, "Button", "&Enable graphics clock adjustment", BS_CHECKBOX | group | tab, 27, 91, 130, 10},
+        {1005, "Static", "166", SS_RIGHT, 190, 91, 19, 10},
+        {1010, "Static", "Mhz", SS_LEFT | group, 211, 91, 19, 10},
+        {1001, "msctls_trackbar32", nullptr, TBS_HORZ | TBS_AUTOTICKS | tab, 24, 103, 207, 20},
+        {1004, "Static", "120", SS_CENTER | group, 23, 125, 19, 8},
+        {1027, "Static", "Restart Windows after adjusting graphics clock", SS_CENTER | group, 44, 125, 167, 8},
+        {1003, "Static", "200", SS_CENTER | group, 212, 125, 19, 8},
+        {1057, "Static", "Installed for:", SS_RIGHT | group, 17, 149, 44, 8},
+        {1008, "Static", "Voodoo5 5500", SS_LEFT | group, 64, 149, 54, 8},
+        {1058, "Button", "About", BS_GROUPBOX, 132, 148, 104, 44},
+        {1052, "Static", "Tarvello", SS_CENTER | group, 137, 158, 95, 9},
+        {1053, "Static", nullptr, SS_CENTER | group, 137, 168, 95, 9},
+        {1054, "Static", nullptr, SS_CENTER | group, 137, 178, 95, 9},
+        {1002, "Button", "&Factory Defaults", BS_PUSHBUTTON | group | tab, 22, 160, 90, 15},
+    };
+    HWND child = GetWindow(window, GW_CHILD);
+    for (const Row& row : rows) {
+        ASSERT_NE(nullptr, child) << "missing control " << row.id;
+        EXPECT_EQ(row.id, GetDlgCtrlID(child));
+        char text[128];
+        GetClassNameA(child, text, sizeof text);
+        EXPECT_STRCASEEQ(row.className, text) << row.id;
+        if (row.text) {
+            GetWindowTextA(child, text, sizeof text);
+            EXPECT_STREQ(row.text, text) << row.id;
+        }
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        const LONG always = WS_CHILD | WS_VISIBLE;
+        EXPECT_EQ(always | row.style, style & (always | row.style | WS_GROUP | WS_TABSTOP)) << row.id;
+        // The button or static kind is the low nibble or the alignment bits.
+        if (strcmp(row.className, "Button") == 0)
+            EXPECT_EQ(row.style & BS_TYPEMASK, style & BS_TYPEMASK) << row.id;
+        if (strcmp(row.className, "Static") == 0)
+            EXPECT_EQ(row.style & SS_TYPEMASK, style & SS_TYPEMASK) << row.id;
+        // Dialog creation converts position and size each on its own.
+        RECT expected = {row.x, row.y, row.w, row.h};
+        MapDialogRect(window, &expected);
+        RECT actual;
+        GetWindowRect(child, &actual);
+        MapWindowPoints(0, window, (POINT*)&actual, 2);
+        EXPECT_EQ(expected.left, actual.left) << row.id;
+        EXPECT_EQ(expected.top, actual.top) << row.id;
+        EXPECT_EQ(expected.right, actual.right - actual.left) << row.id;
+        EXPECT_EQ(expected.bottom, actual.bottom - actual.top) << row.id;
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(nullptr, child) << "more controls than the template has";
+}
+
 TEST_F(PropertyPageTest, MessagesReachTheLogic)
 {
     logic.calls.clear();
@@ -205,6 +276,57 @@ TEST_F(PropertyPageTest, VersionLineOfThisProgram)
     char text[64];
     dialog.GetText(IDC_VERSION_LINE, text, sizeof text);
     EXPECT_STREQ("Version 1.0 English", text);
+}
+
+// The template's own header: caption, font, size and window style.
+TEST(PageResourcesTest, TemplateHeader)
+{
+    HMODULE module = GetModuleHandleA(0);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDD_SETTINGS_PAGE), (LPCSTR)RT_DIALOG);
+    ASSERT_NE(nullptr, found);
+    const WORD* words = (const WORD*)LockResource(LoadResource(module, found));
+    const DLGTEMPLATE* header = (const DLGTEMPLATE*)words;
+    EXPECT_EQ((DWORD)(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT), header->style);
+    EXPECT_EQ(20, header->cdit);
+    EXPECT_EQ(253, header->cx);
+    EXPECT_EQ(226, header->cy);
+    // Menu, class and caption follow as UTF-16 texts, then the point size and the face name.
+    const WORD* at = (const WORD*)(header + 1);
+    EXPECT_EQ(0, *at++) << "no menu";
+    EXPECT_EQ(0, *at++) << "the standard dialog class";
+    std::string caption, face;
+    while (*at) caption += (char)*at++;
+    ++at;
+    EXPECT_EQ("Tarvo", caption);
+    EXPECT_EQ(8, *at++);
+    while (*at) face += (char)*at++;
+    EXPECT_EQ("MS Sans Serif", face);
+}
+
+// The three string sets at 1-39, 40-78 and 79-117, in the system's ANSI code page.
+TEST(PageResourcesTest, StringSets)
+{
+    HMODULE module = GetModuleHandleA(0);
+    const struct {
+        UINT id;
+        const char* text;
+    } samples[] = {
+        {1, "Tarvello"}, {2, "Voodoo5 Settings"}, {19, "Author: Ansgar Lindqvist"},
+        {20, "Version "}, {21, " English"}, {39, "Cancel"},
+        {40, "Tarvo"}, {41, "R\xE9glages de la Voodoo5"}, {58, "Auteur: Ansgar Lindqvist"},
+        {60, " Fran\xE7" "ais"}, {61, "Fr\xE9quences de rafra\xEE" "chissement"}, {78, "Annuler"},
+        {79, "Tarvo"}, {95, "\xDC" "ber"}, {97, "Author: Ansgar Lindqvist"}, {99, " Deutsch"},
+        {85, "G&rafik Takt Anpassung aktivieren"}, {117, "Abbruch"},
+    };
+    for (const auto& sample : samples) {
+        char text[512];
+        EXPECT_GT(LoadStringA(module, sample.id, text, sizeof text), 0) << sample.id;
+        EXPECT_STREQ(sample.text, text) << sample.id;
+    }
+    char text[16];
+    for (UINT id = 1; id <= 117; ++id) EXPECT_GT(LoadStringA(module, id, text, sizeof text), 0) << id;
+    EXPECT_EQ(0, LoadStringA(module, 118, text, sizeof text));
+    EXPECT_EQ(0, LoadStringA(module, 0, text, sizeof text));
 }
 
 TEST(ModuleVersionTest, ReadsTheFixedFileVersion)
