@@ -5,9 +5,6 @@
 
 namespace tarv {
 
-// Notification code of a push button or check box click (BN_CLICKED).
-const unsigned ButtonClicked = 0;
-
 class PropertyPageLogic {
 public:
     // The page window was created (WM_INITDIALOG); true lets the system set the focus.
