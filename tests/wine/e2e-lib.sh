@@ -62,9 +62,6 @@ e2e_begin() {
     mkdir -p "$E2E_DIR" "$E2E_PREFIX/drive_c/TARV"
     cp "$E2E_DLL" "$E2E_PREFIX/drive_c/TARV/TARVPAGE.DLL"
     cp "$E2E_HOST" "$E2E_DIR/dispprops.exe"
-    # A virtual desktop: without a window manager every hidden window would stall Wine.
-    e2e_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-    e2e_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null
     e2e_wine reg add 'HKCU\Software\Wine' /v Version /d "$flavour" /f >/dev/null
     # A crash ends the host instead of waiting for someone to close Wine's crash dialog.
     e2e_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
@@ -86,12 +83,13 @@ e2e_seed_text() {
     e2e_wine regedit /s "C:\\e2e\\$1.reg" || check "import $1" false
 }
 
-# Runs the host; E2E_LOG holds this run's log only. A host that hangs is stopped after a
-# minute, with the rest of this prefix's processes.
+# Runs the host on a virtual desktop (without a window manager every hidden window would stall
+# Wine); E2E_LOG holds this run's log only. A host that hangs is stopped after a minute, with
+# the rest of this prefix's processes.
 e2e_host() {
     : >"$E2E_LOG"
-    (cd "$E2E_DIR" && timeout 60 env WINEPREFIX="$E2E_PREFIX" wine 'C:\e2e\dispprops.exe' \
-        --log 'C:\e2e\host.log' "$@" >/dev/null 2>&1)
+    (cd "$E2E_DIR" && timeout 60 env WINEPREFIX="$E2E_PREFIX" wine explorer /desktop=tarv,800x600 \
+        'C:\e2e\dispprops.exe' --log 'C:\e2e\host.log' "$@" >/dev/null 2>&1)
     local status=$?
     if [ $status = 124 ]; then
         echo "    (the host did not finish within a minute)"

@@ -268,6 +268,12 @@ void OpenDisplayProperties()
         Log("open: PropertySheet failed");
         return;
     }
+    // Centred on the screen, where the shell puts the display properties.
+    RECT box;
+    GetWindowRect(sheet, &box);
+    SetWindowPos(sheet, nullptr, (GetSystemMetrics(SM_CXSCREEN) - (box.right - box.left)) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - (box.bottom - box.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Log("open: sheet with %u page(s)", static_cast<unsigned>(pages.size()));
 }
 
