@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# The typical change on a Windows 98 PC with one Voodoo5 5500 at instance 0000: tick
+# The typical change on a Windows 98 (or 95) PC with one Voodoo5 5500 at instance 0000: tick
 # "&Enable graphics clock adjustment", move the clock from 166 to 175, press OK. Exactly
 # "EnableClock", "Grxclock" and the two (empty) swap-interval keys change.
-# Usage: win98-typical-change.sh TARVPAGE.DLL dispprops.exe
+# Usage: typical-change.sh win98|win95 TARVPAGE.DLL dispprops.exe
+flavour=$1
+shift
 . "$(dirname "$0")/e2e-lib.sh"
 
-e2e_begin typical-change win98
+e2e_begin "typical-change-$flavour" "$flavour"
 e2e_seed "$E2E_FIXTURES/win98-voodoo5-5500.reg" "$E2E_WINE_FIXTURES/tarvello-tab.reg"
 e2e_host --no-open  # Wine settles its own display keys at the first start
 
