@@ -10,7 +10,10 @@ set(TARV_WIN95_LINK -nostdlib -nostartfiles -s -Wl,--gc-sections -Wl,--subsystem
     -Wl,--major-os-version,4 -Wl,--minor-os-version,0 -Wl,--disable-auto-import
     -Wl,--disable-runtime-pseudo-reloc -Wl,--no-dynamicbase -Wl,--no-nxcompat
     -Wl,--no-insert-timestamp)
-set(TARV_WIN95_LIBS comctl32 ole32 advapi32 version gdi32 user32 kernel32 uuid gcc)
+# The import libraries close every link line of the Windows build, after all static libraries
+# that CMake pulls in through dependencies. Test programs link them anyway.
+set(TARV_WIN95_LIBS -lcomctl32 -lole32 -ladvapi32 -lversion -lgdi32 -luser32 -lkernel32 -luuid -lgcc)
+string(JOIN " " CMAKE_CXX_STANDARD_LIBRARIES ${TARV_WIN95_LIBS})
 
 # Applies the product flags to a library of product code (compiled into a shipped binary).
 function(tarv_win95_code target)
@@ -30,6 +33,6 @@ function(tarv_win95_binary target kind)
         target_link_options(${target} PRIVATE -mwindows -Wl,-e,_WinMainCRTStartup
             -Wl,--image-base,0x400000)
     endif()
-    target_link_libraries(${target} PRIVATE tarv_runtime ${TARV_WIN95_LIBS})
+    target_sources(${target} PRIVATE $<TARGET_OBJECTS:tarv_runtime>)
     set_target_properties(${target} PROPERTIES PREFIX "" LINKER_LANGUAGE CXX)
 endfunction()

@@ -29,8 +29,7 @@ if [ -z "${DISPLAY:-}" ]; then
     wine_env_start "$demo/wine"
     export WINEPREFIX
     WINEPREFIX=$(wine_env_prefix win98)
-    # wine_env_stop is not written for set -e.
-    trap 'set +e; wine_env_stop; rm -rf "$demo/wine"' EXIT
+    trap 'wine_env_stop; rm -rf "$demo/wine"' EXIT
 else
     headless=0
     echo "== a fresh Wine prefix on $DISPLAY (the first start of a prefix takes a while)"

@@ -36,12 +36,15 @@ wine_env_prefix() {
     echo "$prefix"
 }
 
+# Safe in an exit trap and under set -e: nothing here may fail the caller.
 wine_env_stop() {
     local p
-    for p in "$TARV_WINE_ROOT"/*/; do
-        [ -d "$p" ] && WINEPREFIX="${p%/}" wineserver -k >/dev/null 2>&1
+    for p in "${TARV_WINE_ROOT:-/nonexistent}"/*/; do
+        if [ -d "$p" ]; then WINEPREFIX="${p%/}" wineserver -k >/dev/null 2>&1 || true; fi
     done
-    [ -n "${TARV_XVFB_PID:-}" ] && kill "$TARV_XVFB_PID" 2>/dev/null
-    wait "$TARV_XVFB_PID" 2>/dev/null
+    if [ -n "${TARV_XVFB_PID:-}" ]; then
+        kill "$TARV_XVFB_PID" 2>/dev/null || true
+        wait "$TARV_XVFB_PID" 2>/dev/null || true
+    fi
     TARV_XVFB_PID=
 }
