@@ -145,7 +145,15 @@ TEST_F(InstallerRegistry, KeysAreCreatedWithTheirClassStringsAndWriteAccess)
 TEST_F(InstallerRegistry, ModelsLimitsAndEveryForceFlagAreRecorded)
 {
     state.Force95 = state.Force98 = state.ForceNT4 = state.ForceNT5 = true;
-    InstallComponents(registry, state, LibraryPath, 100, 240, Model6000, false);
+    RecordingRegistry recorder(registry);
+    InstallComponents(recorder, state, LibraryPath, 100, 240, Model6000, false);
+    // The export is sorted, so the order of the writes is checked on the calls.
+    std::vector<std::string> expectedSets;
+    for (const char* name : {"LowerLimit", "UpperLimit", "Model", "DefaultClock", "EnableClock",
+                             "ColorDepth", "LinkAllColorDepths", "Force95", "Force98", "ForceNT4",
+                             "ForceNT5"})
+        expectedSets.push_back("set HKLM\\Software\\Tarvello " + std::string(name));
+    EXPECT_EQ(expectedSets, recorder.Calls("set HKLM\\Software\\Tarvello "));
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
                    "\"LowerLimit\"=\"100\"\n\"UpperLimit\"=\"240\"\n\"Model\"=\"Voodoo5 6000\"\n"
                    "\"DefaultClock\"=\"166\"\n\"EnableClock\"=\"0\"\n\"ColorDepth\"=\"8\"\n"
