@@ -1,18 +1,12 @@
 #include "page/win32/Win32ModuleVersion.h"
 
+#include "platform/win32/ModulePath.h"
+
 namespace tarv {
 
 bool Win32ModuleVersion::GetModulePath(char* buffer, unsigned size)
 {
-    if (size == 0) return false;
-    DWORD length = GetModuleFileNameA(module_, buffer, size);
-    // A path that filled the whole buffer may have been cut.
-    if (length == 0 || length >= size) {
-        buffer[0] = 0;
-        return false;
-    }
-    buffer[length] = 0;
-    return true;
+    return GetModuleFilePath(module_, buffer, size);
 }
 
 bool Win32ModuleVersion::ReadFileVersion(const char* path, unsigned long* most, unsigned long* least)

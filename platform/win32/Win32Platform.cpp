@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/win32/ModulePath.h"
+
 namespace tarv {
 
 bool Win32Platform::GetVersionRecord(VersionRecord* record)
@@ -19,15 +21,7 @@ unsigned short Win32Platform::GetSystemDefaultLanguage() { return GetSystemDefau
 
 bool Win32Platform::GetOwnModulePath(char* buffer, unsigned size)
 {
-    if (size == 0) return false;
-    DWORD length = GetModuleFileNameA(module_, buffer, size);
-    // A path that filled the whole buffer may have been cut; treat it as unavailable.
-    if (length == 0 || length >= size) {
-        buffer[0] = 0;
-        return false;
-    }
-    buffer[length] = 0;
-    return true;
+    return GetModuleFilePath(module_, buffer, size);
 }
 
 bool Win32Platform::FileExists(const char* path)
