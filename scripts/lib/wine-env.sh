@@ -20,6 +20,11 @@ wine_env_start() {
     until [ -e "/tmp/.X11-unix/X${n}" ] || [ $tries -ge 50 ]; do sleep 0.1; tries=$((tries + 1)); done
 
     WINEPREFIX="$TARV_WINE_ROOT/template" wineboot -i >/dev/null 2>&1
+    # Windows open on a virtual desktop: without a window manager every hide would stall.
+    WINEPREFIX="$TARV_WINE_ROOT/template" wine reg add 'HKCU\Software\Wine\Explorer' \
+        /v Desktop /d Default /f >/dev/null 2>&1
+    WINEPREFIX="$TARV_WINE_ROOT/template" wine reg add 'HKCU\Software\Wine\Explorer\Desktops' \
+        /v Default /d 1024x768 /f >/dev/null 2>&1
     WINEPREFIX="$TARV_WINE_ROOT/template" wineserver -w
     export TARV_WINE_ROOT TARV_XVFB_PID
 }

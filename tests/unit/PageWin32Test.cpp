@@ -16,13 +16,11 @@
 #include <string>
 #include <vector>
 
-namespace tarv {
-// Sheet pages give the library back through the module counter at their release.
-static int modulesReleased = 0;
-void UnlockModule() { ++modulesReleased; }
-}  // namespace tarv
-
 using namespace tarv;
+
+// Sheet pages report their release through the page's release handler.
+static int modulesReleased = 0;
+static void CountRelease() { ++modulesReleased; }
 
 namespace {
 
@@ -56,6 +54,7 @@ protected:
     {
         InitCommonControls();
         modulesReleased = 0;
+        page.SetReleaseHandler(CountRelease);
         PROPSHEETHEADERA header;
         ZeroMemory(&header, sizeof header);
         header.dwSize = PROPSHEETHEADERA_V1_SIZE;

@@ -1,12 +1,10 @@
 #include "ui/win32/PropertyPage.h"
 
-#include "page/server/ModuleCount.h"
-
 namespace tarv {
 
 CPropertyPage::CPropertyPage(HINSTANCE module, int templateId, PropertyPageLogic& logic,
                              Win32Dialog& dialog)
-    : logic_(logic), dialog_(dialog)
+    : logic_(logic), dialog_(dialog), releaseHandler_(0)
 {
     ZeroMemory(&description_, sizeof description_);
     // The first comctl32 (Windows 95) accepts only the original structure size.
@@ -73,12 +71,13 @@ INT_PTR CPropertyPage::HandleMessage(HWND window, UINT message, WPARAM wParam, L
     return FALSE;
 }
 
-UINT CALLBACK CPropertyPage::PageCallback(HWND, UINT message, PROPSHEETPAGEA*)
+UINT CALLBACK CPropertyPage::PageCallback(HWND, UINT message, PROPSHEETPAGEA* page)
 {
-    // Each sheet page holds the library from its successful creation (the server locks it
-    // then) until its release here; a host that ignores the reference-parent counter still
-    // cannot unload the code under a live page.
-    if (message == PSPCB_RELEASE) UnlockModule();
+    // page is the sheet's copy of the description; its lParam is the page object.
+    if (message == PSPCB_RELEASE && page) {
+        CPropertyPage* self = (CPropertyPage*)page->lParam;
+        if (self && self->releaseHandler_) self->releaseHandler_();
+    }
     return 1;  // PSPCB_CREATE: let the page be created
 }
 

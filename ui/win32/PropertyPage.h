@@ -22,6 +22,11 @@ public:
     // (title, reference parent) before each creation.
     PROPSHEETPAGEA* Description() { return &description_; }
 
+    // Called when the sheet releases a page built from this description (PSPCB_RELEASE),
+    // also for a page destroyed without ever being shown.
+    typedef void (*ReleaseHandler)();
+    void SetReleaseHandler(ReleaseHandler handler) { releaseHandler_ = handler; }
+
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static UINT CALLBACK PageCallback(HWND window, UINT message, PROPSHEETPAGEA* page);
@@ -30,6 +35,7 @@ private:
     PROPSHEETPAGEA description_;
     PropertyPageLogic& logic_;
     Win32Dialog& dialog_;
+    ReleaseHandler releaseHandler_;
 };
 
 }  // namespace tarv

@@ -25,6 +25,10 @@ bool CPropertyApp::InitInstance(HINSTANCE module)
     PROPSHEETPAGEA* description = settingsPage->Description();
     description->dwFlags |= PSP_USEREFPARENT;
     description->pcRefParent = ModuleCounter();
+    // Each sheet page also holds the library itself, from its successful creation in AddPages
+    // until its release, so a host that ignores the reference-parent counter cannot unload
+    // the code under a live page.
+    settingsPage->SetReleaseHandler(UnlockModule);
     return true;
 }
 
