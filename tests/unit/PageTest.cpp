@@ -6,6 +6,7 @@
 #include "platform/fake/FakePlatform.h"
 #include "registry/memory/MemoryRegistry.h"
 #include "resources/page/PageResources.h"
+#include "tests/unit/FakeModuleVersion.h"
 #include "ui/headless/HeadlessDialog.h"
 
 #include <gtest/gtest.h>
@@ -51,31 +52,6 @@ std::string Swap(const char* instance, const char* subkey, const char* name)
 {
     return Section(std::string(instance) + subkey, std::string("\"") + name + "\"=\"0\"\n");
 }
-
-// The library's own file: version 1.0.0.0 unless a test says otherwise.
-struct FakeModuleVersion : ModuleVersionSource {
-    bool GetModulePath(char* buffer, unsigned size) override
-    {
-        if (!pathKnown || path.size() + 1 > size) return false;
-        path.copy(buffer, path.size());
-        buffer[path.size()] = 0;
-        return true;
-    }
-    bool ReadFileVersion(const char* file, unsigned long* most, unsigned long* least) override
-    {
-        readFrom.push_back(file);
-        if (!hasVersion) return false;
-        *most = versionMost;
-        *least = versionLeast;
-        return true;
-    }
-    bool pathKnown = true;
-    std::string path = "C:\\WINDOWS\\SYSTEM\\TARVPAGE.DLL";
-    bool hasVersion = true;
-    unsigned long versionMost = 0x00010000;
-    unsigned long versionLeast = 0;
-    std::vector<std::string> readFrom;
-};
 
 class PageTest : public ::testing::Test {
 protected:
@@ -138,7 +114,7 @@ protected:
     MemoryRegistry registry;
     FakePlatform platform;
     HeadlessDialog dialog;
-    FakeModuleVersion version;
+    FakeModuleVersion version;  // the library's own file: version 1.0.0.0 unless a test says otherwise
     CVDPropPage page;
 };
 
