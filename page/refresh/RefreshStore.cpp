@@ -1,0 +1,108 @@
+#include "page/refresh/RefreshStore.h"
+
+#include "registry/RegistryValues.h"
+#include "text/Text.h"
+
+namespace tarv {
+
+static const char ModesSubkey[] = "\\MODES\\";
+static const char AdapterDefaultSubkey[] = "\\DEFAULT";
+
+static const unsigned ModeReadSize = MaxValueReadSize;
+
+void BuildModeKeyPath(int instance, int colorDepth, const char* name, char* path,
+                      unsigned size)
+{
+    BuildInstanceKeyPath(instance, path, size);
+    AppendText(path, size, ModesSubkey);
+    AppendDecimal(path, size, colorDepth);
+    AppendText(path, size, "\\");
+    AppendText(path, size, name);
+}
+
+void BuildAdapterDefaultKeyPath(int instance, char* path, unsigned size)
+{
+    BuildInstanceKeyPath(instance, path, size);
+    AppendText(path, size, AdapterDefaultSubkey);
+}
+
+// Reads name as text and keeps as much as fits the field; empty when it cannot be read. The
+// driver's lists may be longer than the field: they are cut, never written past it.
+static void ReadIntoField(Registry& registry, RegKey key, const char* name, char* field,
+                          unsigned fieldSize)
+{
+    char text[ModeReadSize];
+    ReadTextValue(registry, key, name, text, sizeof text);
+    CopyText(field, fieldSize, text);
+}
+
+void ReadMode(Registry& registry, int instance, int colorDepth, ModeEntry* entry)
+{
+    entry->present = 0;
+    entry->offeredRates[0] = 0;
+    entry->storedRate[0] = 0;
+    if (instance < 0) return;
+
+    char path[RefreshKeyPathSize];
+    BuildModeKeyPath(instance, colorDepth, entry->name, path, sizeof path);
+    RegKey key = 0;
+    if (registry.OpenKey(HiveLocalMachine, path, KeyQueryValue, &key) != RegSuccess) return;
+    entry->present = 1;
+    ReadIntoField(registry, key, 0, entry->offeredRates, sizeof entry->offeredRates);
+    ReadIntoField(registry, key, RefreshRateValue, entry->storedRate, sizeof entry->storedRate);
+    registry.CloseKey(key);
+}
+
+AdapterSetting ReadAdapterDefault(Registry& registry, int instance)
+{
+    if (instance < 0) return DefaultRefreshRate;
+    char path[RefreshKeyPathSize];
+    BuildAdapterDefaultKeyPath(instance, path, sizeof path);
+    RegKey key = 0;
+    if (registry.OpenKey(HiveLocalMachine, path, KeyQueryValue, &key) != RegSuccess)
+        return DefaultRefreshRate;
+    char text[ModeReadSize];
+    bool optimal = ReadTextValue(registry, key, RefreshRateValue, text, sizeof text) &&
+                   TextEquals(text, AdapterSettingText(OptimalRefreshRate));
+    registry.CloseKey(key);
+    return optimal ? OptimalRefreshRate : DefaultRefreshRate;
+}
+
+void WriteMode(Registry& registry, int instance, int colorDepth, const char* name,
+               RefreshChoice choice)
+{
+    char path[RefreshKeyPathSize];
+    BuildModeKeyPath(instance, colorDepth, name, path, sizeof path);
+    RegKey key = 0;
+    if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess) return;
+    if (choice.kind == RefreshChoice::Adapter) {
+        registry.DeleteValue(key, RefreshRateValue);
+    } else {
+        char text[16];
+        FormatChoiceText(choice, text, sizeof text);
+        SetTextValue(registry, key, RefreshRateValue, text);
+    }
+    registry.CloseKey(key);
+}
+
+void WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSetting setting)
+{
+    int count = ListedInstanceCount(list);
+    for (int slot = 0; slot < count; ++slot) {
+        char path[RefreshKeyPathSize];
+        BuildAdapterDefaultKeyPath(list.adapters[slot], path, sizeof path);
+        RegKey key = 0;
+        if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess) continue;
+        SetTextValue(registry, key, RefreshRateValue, AdapterSettingText(setting));
+        registry.CloseKey(key);
+    }
+}
+
+int ListedInstanceCount(const AdapterList& list)
+{
+    int count = 0;
+    while (count < MaxAdapters && list.adapters[count] >= 0) ++count;
+    return count;
+}
+
+}  // namespace tarv

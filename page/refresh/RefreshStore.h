@@ -1,0 +1,45 @@
+// The refresh rates of the Windows 95 family's display modes, kept under each adapter's
+// display-class instance key in HKEY_LOCAL_MACHINE:
+//   <instance>\MODES\<depth>\<width,height>  default value: the offered rates (read only);
+//                                            "RefreshRate": the stored choice
+//   <instance>\DEFAULT                       "RefreshRate": the adapter setting
+// Every operation opens only keys that exist (it never creates one) and closes what it opened
+// before it returns. Failures are silent: a key that does not open reads as absent or is
+// skipped, and failed writes are ignored.
+#pragma once
+
+#include "page/refresh/ModeTable.h"
+#include "page/refresh/RefreshChoice.h"
+#include "registry/AdapterDiscovery.h"
+#include "registry/Registry.h"
+
+namespace tarv {
+
+const char RefreshRateValue[] = "RefreshRate";
+
+// Fits the longest mode key path of any instance, depth and table name.
+const unsigned RefreshKeyPathSize = 128;
+
+void BuildModeKeyPath(int instance, int colorDepth, const char* name, char* path,
+                      unsigned size);
+void BuildAdapterDefaultKeyPath(int instance, char* path, unsigned size);
+
+// Fills the entry's present flag, offered rates and stored rate from the instance's mode key.
+// A negative instance stands for no adapter and reads as an absent key.
+void ReadMode(Registry& registry, int instance, int colorDepth, ModeEntry* entry);
+
+// OptimalRefreshRate only when "RefreshRate" is exactly "-1".
+AdapterSetting ReadAdapterDefault(Registry& registry, int instance);
+
+// Adapter deletes "RefreshRate"; every other choice sets it. Nothing happens when the mode
+// key does not exist.
+void WriteMode(Registry& registry, int instance, int colorDepth, const char* name,
+               RefreshChoice choice);
+
+// Sets "RefreshRate" in the default key of every adapter of the list that has one.
+void WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSetting setting);
+
+// How many leading slots of the list hold an instance: writes go to these, in order.
+int ListedInstanceCount(const AdapterList& list);
+
+}  // namespace tarv
