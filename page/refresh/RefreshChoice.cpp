@@ -24,14 +24,17 @@ long RateToWrite(long rate)
 void FormatChoiceText(RefreshChoice choice, char* text, unsigned size)
 {
     switch (choice.kind) {
+    case RefreshChoice::Default:
+        CopyText(text, size, DefaultText);
+        break;
     case RefreshChoice::Optimal:
         CopyText(text, size, OptimalText);
         break;
     case RefreshChoice::Rate:
         FormatDecimal(text, size, RateToWrite(choice.rate));
         break;
-    default:
-        CopyText(text, size, DefaultText);
+    default:  // Adapter is a deleted value, not a text
+        CopyText(text, size, "");
         break;
     }
 }

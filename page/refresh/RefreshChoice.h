@@ -36,7 +36,7 @@ RefreshChoice ChoiceFromStoredRate(const char* storedRate);
 
 long RateToWrite(long rate);
 
-// The "RefreshRate" text of a choice other than Adapter (which deletes the value).
+// The "RefreshRate" text of a choice; empty for Adapter, which deletes the value instead.
 void FormatChoiceText(RefreshChoice choice, char* text, unsigned size);
 
 // "0" for the default refresh rate, "-1" for the optimal one.
