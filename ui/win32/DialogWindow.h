@@ -14,7 +14,7 @@ namespace tarv {
 class CDialog {
 public:
     // dialog is the window wrapper the logic works through; each new window is attached to it.
-    CDialog(DialogLogic& logic, Win32Dialog& dialog) : logic_(logic), dialog_(dialog) {}
+    CDialog(DialogLogic& logic, Win32Dialog& dialog) : dialog_(dialog), logic_(logic) {}
     virtual ~CDialog() {}
 
     // Runs the dialog of templateId in module modally, owned by owner (may be null), and returns
