@@ -1,5 +1,6 @@
 #include "page/CVDPropPage.h"
 
+#include "page/HiddenGesture.h"
 #include "registry/OsFlavor.h"
 #include "resources/page/PageResources.h"
 #include "text/Text.h"
@@ -8,14 +9,15 @@ namespace tarv {
 
 static const unsigned short EnglishLanguage = 9;  // LANG_ENGLISH
 
-CVDPropPage::CVDPropPage(Dialog& dialog, Registry& registry, PlatformQueries& platform,
-                         ModuleVersionSource& version)
+CVDPropPage::CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry,
+                         PlatformQueries& platform, ModuleVersionSource& version)
     : modifiedSignalled(false),
       languageCycleRequest(false),
       cycledLanguage(EnglishLanguage),
       stringBase(0),
       settings(registry, dialog),
       dialog_(dialog),
+      sheet_(sheet),
       platform_(platform),
       version_(version)
 {
@@ -94,35 +96,36 @@ void CVDPropPage::EnableClockLabels(bool enabled)
 void CVDPropPage::MarkModified()
 {
     if (modifiedSignalled) return;
-    dialog_.SetModified(true);
+    sheet_.SetModified(true);
     modifiedSignalled = true;
 }
 
 void CVDPropPage::ClearModified()
 {
-    dialog_.SetModified(false);
+    sheet_.SetModified(false);
     modifiedSignalled = false;
 }
 
-void CVDPropPage::OnCommand(int id)
+bool CVDPropPage::OnCommand(int id)
 {
     switch (id) {
     case IDC_OPENGL_SWAP:
         OnOpenGlSwapClicked();
-        break;
+        return true;
     case IDC_D3D_SWAP:
         OnD3dSwapClicked();
-        break;
+        return true;
     case IDC_ENABLE_CLOCK:
         OnEnableClockClicked();
-        break;
+        return true;
     case IDC_REFRESH_RATES:
         OnRefreshRatesClicked();
-        break;
+        return true;
     case IDC_FACTORY_DEFAULTS:
         OnFactoryDefaults();
-        break;
+        return true;
     }
+    return false;
 }
 
 int CVDPropPage::ToggleCheckBox(int id)
@@ -174,7 +177,7 @@ void CVDPropPage::OnFactoryDefaults()
     MarkModified();
 }
 
-void CVDPropPage::OnHScroll(int controlId)
+bool CVDPropPage::OnHScroll(int controlId)
 {
     // Every trackbar notification counts, also the one that ends a drag without a move.
     if (controlId == IDC_CLOCK_TRACKBAR) {
@@ -182,14 +185,16 @@ void CVDPropPage::OnHScroll(int controlId)
         MarkModified();
     }
     dialog_.SetUnsigned(IDC_CLOCK_VALUE, (unsigned)settings.currentClock);
+    return false;
 }
 
-void CVDPropPage::OnRButtonDown(unsigned keyFlags)
+bool CVDPropPage::OnRButtonDown(unsigned keyFlags)
 {
-    if (!IsHiddenGesture(keyFlags)) return;
+    if (!IsHiddenGesture(keyFlags)) return false;
     if (dialog_.CursorInControl(IDC_PRODUCT_LINE)) ShowCreditMessage(dialog_);
     // The cursor is asked again: it may have moved while the credit box was open.
     if (dialog_.CursorInControl(IDC_VERSION_LINE)) StepLanguage();
+    return false;
 }
 
 void CVDPropPage::StepLanguage()

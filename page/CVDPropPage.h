@@ -17,17 +17,19 @@ const unsigned PageTextSize = 512;
 
 class CVDPropPage : public PropertyPageLogic {
 public:
-    // dialog is the page window the handlers work on; the other three stand for the system.
-    CVDPropPage(Dialog& dialog, Registry& registry, PlatformQueries& platform,
+    // dialog is the page window the handlers work on and sheet the sheet that holds it; the
+    // other three stand for the system.
+    CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry, PlatformQueries& platform,
                 ModuleVersionSource& version);
 
     bool OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
     bool OnApply() override;
-    void OnCommand(int id) override;
-    void OnHScroll(int controlId) override;
-    void OnRButtonDown(unsigned keyFlags) override;
+    bool OnCommand(int id) override;
+    // Both leave the message to the default handling as well.
+    bool OnHScroll(int controlId) override;
+    bool OnRButtonDown(unsigned keyFlags) override;
 
     // Trackbar, its labels and the enable box from the settings.
     void InitClockControls();
@@ -59,6 +61,7 @@ private:
     void StepLanguage();
 
     Dialog& dialog_;
+    PageSheet& sheet_;
     PlatformQueries& platform_;
     ModuleVersionSource& version_;
 };

@@ -1,4 +1,5 @@
-// A dialog window as window logic sees it: controls addressed by identifier. Each operation
+// A dialog window as window logic sees it: its controls addressed by identifier, and the window
+// itself. Each operation
 // is one Win32 call (mostly one SendMessageA), so the logic reads like the Win32 code it
 // replaces while running unchanged on a real HWND or on the headless stand-in of native tests.
 #pragma once
@@ -11,18 +12,8 @@ namespace tarv {
 const unsigned Unchecked = 0;
 const unsigned Checked = 1;
 
-// Key flags of a mouse message (MK_...).
-const unsigned MouseLeftButton = 0x0001;
-const unsigned MouseRightButton = 0x0002;
-const unsigned MouseShift = 0x0004;
-const unsigned MouseControl = 0x0008;
-
-// The hidden gesture: left button, Ctrl and Shift all held while the right button goes down.
-inline bool IsHiddenGesture(unsigned keyFlags)
-{
-    const unsigned all = MouseLeftButton | MouseControl | MouseShift;
-    return (keyFlags & all) == all;
-}
+// What a combo-box message returns for no item or a failure (CB_ERR).
+const int ComboError = -1;
 
 // A rectangle in dialog units (or pixels, where said): right and bottom are exclusive.
 struct DialogRect {
@@ -66,9 +57,33 @@ public:
     // (GetCursorPos, GetWindowRect, PtInRect).
     virtual bool CursorInControl(int id) = 0;
 
-    // Tells the property sheet that owns the page that it changed (PSM_CHANGED) or is
-    // unchanged again (PSM_UNCHANGED).
-    virtual void SetModified(bool modified) = 0;
+    // Combo-box messages, one each. The list is not sorted: AddString appends and returns the
+    // new item's index. SelectString selects the first item after startIndex (-1: from item 0,
+    // wrapping round) whose text begins with text, case ignored, and returns its index; with no
+    // such item the selection stays and the result is ComboError. GetCurSel is ComboError when
+    // nothing is selected.
+    virtual void ComboResetContent(int id) = 0;
+    virtual int ComboAddString(int id, const char* text) = 0;
+    virtual int ComboGetCurSel(int id) = 0;
+    virtual int ComboSelectString(int id, int startIndex, const char* text) = 0;
+    // Copies the text of item index into buffer and returns its length. An item that does not
+    // fit, or does not exist, is not copied: the buffer keeps what it held and the result is
+    // ComboError.
+    virtual int ComboGetLBText(int id, int index, char* buffer, unsigned size) = 0;
+
+    // Checks checkId and unchecks every other button from firstId to lastId (CheckRadioButton).
+    virtual void CheckRadioButton(int firstId, int lastId, int checkId) = 0;
+
+    // The window itself in screen pixels: its rectangle (GetWindowRect) and moving it
+    // (MoveWindow with repaint).
+    virtual void GetWindowRect(DialogRect* screen) = 0;
+    virtual void MoveWindow(int left, int top, int width, int height) = 0;
+    // The size of the screen in pixels (GetSystemMetrics of SM_CXSCREEN, SM_CYSCREEN).
+    virtual int ScreenWidth() = 0;
+    virtual int ScreenHeight() = 0;
+
+    // Ends a modal dialog once the current message is handled; its run returns result.
+    virtual void EndDialog(int result) = 0;
 
     // ShowMessage (MessageBoxSink): a modal message box owned by this window.
 

@@ -1,28 +1,34 @@
-// What a property page does with the messages its window receives. The window layer turns
-// each message into one of these calls; the logic behind them knows only the Dialog
-// interface, so it runs on a real page window and on the headless dialog alike.
+// A property-sheet page: the dialog messages, and what the sheet adds for its pages. Only pages
+// talk to a sheet, so the sheet is an interface of its own that pages receive.
 #pragma once
+
+#include "ui/DialogLogic.h"
 
 namespace tarv {
 
-class PropertyPageLogic {
+// The property sheet that holds a page.
+class PageSheet {
 public:
-    // The page window was created (WM_INITDIALOG); true lets the system set the focus.
-    virtual bool OnInitDialog() = 0;
-    // The page's changes were accepted; OnApply calls it before it reports success.
-    virtual void OnOK() = 0;
-    // The sheet was cancelled (PSN_RESET).
-    virtual void OnCancel() = 0;
+    // Tells the sheet that the page changed (PSM_CHANGED) or is unchanged again (PSM_UNCHANGED).
+    virtual void SetModified(bool modified) = 0;
+
+protected:
+    ~PageSheet() {}
+};
+
+class PropertyPageLogic : public DialogLogic {
+public:
     // The sheet applies (PSN_APPLY); false keeps the sheet open on this page.
-    virtual bool OnApply() = 0;
-    // A button was clicked (WM_COMMAND with BN_CLICKED).
-    virtual void OnCommand(int id) = 0;
-    // A horizontal scroll notification (WM_HSCROLL); controlId is 0 when it does not come
-    // from a control. Default processing follows.
-    virtual void OnHScroll(int controlId) = 0;
-    // The right mouse button went down over the window itself (WM_RBUTTONDOWN); keyFlags are
-    // the MK_... flags. Default processing follows.
-    virtual void OnRButtonDown(unsigned keyFlags) = 0;
+    virtual bool OnApply()
+    {
+        OnOK();
+        return true;
+    }
+    // The sheet was cancelled (PSN_RESET).
+    virtual void OnReset() { OnCancel(); }
+    // The page's changes were accepted, or thrown away.
+    virtual void OnOK() {}
+    virtual void OnCancel() {}
 
 protected:
     ~PropertyPageLogic() {}

@@ -5,6 +5,7 @@
 #include "platform/win32/Win32Platform.h"
 #include "registry/win32/Win32Registry.h"
 #include "resources/page/PageResources.h"
+#include "ui/win32/PropertyPage.h"
 #include "ui/win32/Win32Dialog.h"
 
 namespace tarv {
@@ -15,7 +16,10 @@ namespace {
 // property page that refers to it.
 struct SettingsPageParts {
     explicit SettingsPageParts(HINSTANCE module)
-        : platform(module), version(module), logic(dialog, registry, platform, version)
+        : platform(module),
+          version(module),
+          sheet(dialog),
+          logic(dialog, sheet, registry, platform, version)
     {
     }
 
@@ -23,6 +27,7 @@ struct SettingsPageParts {
     Win32Platform platform;
     Win32ModuleVersion version;
     Win32Dialog dialog;
+    Win32PageSheet sheet;
     CVDPropPage logic;
 };
 

@@ -6,8 +6,10 @@
 #include "platform/fake/FakePlatform.h"
 #include "registry/memory/MemoryRegistry.h"
 #include "resources/page/PageResources.h"
+#include "tests/unit/CallerLine.h"
 #include "tests/unit/FakeModuleVersion.h"
 #include "ui/headless/HeadlessDialog.h"
+#include "ui/headless/HeadlessPageSheet.h"
 
 #include <gtest/gtest.h>
 
@@ -55,21 +57,24 @@ std::string Swap(const char* instance, const char* subkey, const char* name)
 
 class PageTest : public ::testing::Test {
 protected:
-    PageTest() : page(dialog, registry, platform, version) { platform.PoseAsWindows98(); }
+    PageTest() : page(dialog, sheet, registry, platform, version) { platform.PoseAsWindows98(); }
 
-    void Seed(const std::string& sections)
+    void Seed(const std::string& sections, CALLER_LINE)
     {
+        TRACE_CALLER();
         std::string error;
         ASSERT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
     }
     // A typical Windows 98 PC: one Voodoo5 5500 at 0000, limits 120..220.
-    void SeedWin98(int enableClock, const std::string& clock = "")
+    void SeedWin98(int enableClock, const std::string& clock = "", CALLER_LINE)
     {
+        TRACE_CALLER();
         Seed(Product(120, 220, enableClock) + Voodoo5(Instance0, clock));
     }
     // The sheet creates the page window: a fresh window of template 501.
-    void Open()
+    void Open(CALLER_LINE)
     {
+        TRACE_CALLER();
         dialog.Reset();
         DialogRect productLine = {137, 158, 232, 167};
         DialogRect versionLine = {137, 178, 232, 187};
@@ -78,8 +83,9 @@ protected:
         EXPECT_TRUE(page.OnInitDialog());
         ExpectAllClosed();
     }
-    void Click(int id)
+    void Click(int id, CALLER_LINE)
     {
+        TRACE_CALLER();
         page.OnCommand(id);
         ExpectAllClosed();
     }
@@ -88,7 +94,11 @@ protected:
         dialog.DragTrackbar(IDC_CLOCK_TRACKBAR, position);
         page.OnHScroll(IDC_CLOCK_TRACKBAR);
     }
-    void ExpectAllClosed() { EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open"; }
+    void ExpectAllClosed(CALLER_LINE)
+    {
+        TRACE_CALLER();
+        EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open";
+    }
 
     std::string Value(const std::string& path, const char* name)
     {
@@ -114,6 +124,7 @@ protected:
     MemoryRegistry registry;
     FakePlatform platform;
     HeadlessDialog dialog;
+    HeadlessPageSheet sheet;
     FakeModuleVersion version;  // the library's own file: version 1.0.0.0 unless a test says otherwise
     CVDPropPage page;
 };
@@ -153,7 +164,7 @@ TEST_F(PageTest, Windows98ShowsTheStoredSettings)
     ASSERT_EQ(1u, version.readFrom.size());
     EXPECT_EQ("C:\\WINDOWS\\SYSTEM\\TARVPAGE.DLL", version.readFrom[0]);
 
-    EXPECT_EQ(0, dialog.changedCount);
+    EXPECT_EQ(0, sheet.changedCount);
     EXPECT_TRUE(dialog.messages.empty());
 }
 
@@ -218,14 +229,14 @@ TEST_F(PageTest, CheckBoxesToggleThemselvesAndMarkTheSheetOnce)
     EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_OPENGL_SWAP));
     EXPECT_EQ(0, page.settings.openGlSwapOff);
     // Undone by hand, but the sheet's Apply stays available.
-    EXPECT_TRUE(dialog.sheetModified);
+    EXPECT_TRUE(sheet.sheetModified);
     EXPECT_TRUE(page.modifiedSignalled);
 
     Click(IDC_D3D_SWAP);
     EXPECT_EQ(Checked, dialog.GetCheck(IDC_D3D_SWAP));
     EXPECT_EQ(1, page.settings.d3dSwapOff);
-    EXPECT_EQ(1, dialog.changedCount);
-    EXPECT_EQ(0, dialog.unchangedCount);
+    EXPECT_EQ(1, sheet.changedCount);
+    EXPECT_EQ(0, sheet.unchangedCount);
 }
 
 TEST_F(PageTest, TrackbarNotificationsSetTheClock)
@@ -236,17 +247,17 @@ TEST_F(PageTest, TrackbarNotificationsSetTheClock)
     dialog.SetText(IDC_CLOCK_VALUE, "");
     page.OnHScroll(0);
     page.OnHScroll(IDC_ENABLE_CLOCK);
-    EXPECT_EQ(0, dialog.changedCount);
+    EXPECT_EQ(0, sheet.changedCount);
     EXPECT_EQ("175", dialog.Text(IDC_CLOCK_VALUE));
 
     MoveTrackbar(200);
     EXPECT_EQ(200, page.settings.currentClock);
     EXPECT_EQ("200", dialog.Text(IDC_CLOCK_VALUE));
-    EXPECT_EQ(1, dialog.changedCount);
+    EXPECT_EQ(1, sheet.changedCount);
     // The notification that ends a drag without moving counts too, but marks nothing twice.
     page.OnHScroll(IDC_CLOCK_TRACKBAR);
     EXPECT_EQ(200, page.settings.currentClock);
-    EXPECT_EQ(1, dialog.changedCount);
+    EXPECT_EQ(1, sheet.changedCount);
     EXPECT_EQ("175", Value(std::string(Instance0) + "\\DEFAULT", "Grxclock")) << "nothing written before apply";
 }
 
@@ -269,16 +280,16 @@ TEST_F(PageTest, SwitchingAdjustmentOffReturnsToTheDefaultClock)
     EXPECT_EQ(1, page.settings.clockEnabled);
     EXPECT_EQ(166, Trackbar().position);
     EXPECT_TRUE(ClockControlsEnabled(true));
-    EXPECT_EQ(1, dialog.changedCount);
+    EXPECT_EQ(1, sheet.changedCount);
 }
 
 TEST_F(PageTest, FactoryDefaultsResetTheControlsAndMarkTheSheet)
 {
     SeedWin98(0);
     Open();
-    EXPECT_EQ(0, dialog.changedCount);
+    EXPECT_EQ(0, sheet.changedCount);
     Click(IDC_FACTORY_DEFAULTS);
-    EXPECT_EQ(1, dialog.changedCount) << "marked even when nothing differs";
+    EXPECT_EQ(1, sheet.changedCount) << "marked even when nothing differs";
 
     Click(IDC_OPENGL_SWAP);
     Click(IDC_D3D_SWAP);
@@ -293,7 +304,7 @@ TEST_F(PageTest, FactoryDefaultsResetTheControlsAndMarkTheSheet)
     EXPECT_EQ("166", dialog.Text(IDC_CLOCK_VALUE));
     EXPECT_EQ(0, page.settings.openGlSwapOff);
     EXPECT_EQ(0, page.settings.d3dSwapOff);
-    EXPECT_EQ(1, dialog.changedCount);
+    EXPECT_EQ(1, sheet.changedCount);
 }
 
 TEST_F(PageTest, ApplyWritesTheTypicalChangeAndClearsTheMark)
@@ -313,12 +324,12 @@ TEST_F(PageTest, ApplyWritesTheTypicalChangeAndClearsTheMark)
     EXPECT_EQ("<missing>", Value(std::string(Instance0) + "\\Glide", "FX_GLIDE_SWAPINTERVAL"));
     EXPECT_EQ("<missing>", Value(std::string(Instance0) + "\\D3D", "SSTH3_SWAPINTERVAL"));
     EXPECT_FALSE(page.modifiedSignalled);
-    EXPECT_FALSE(dialog.sheetModified);
-    EXPECT_EQ(1, dialog.unchangedCount);
+    EXPECT_FALSE(sheet.sheetModified);
+    EXPECT_EQ(1, sheet.unchangedCount);
 
     // The next change tells the sheet again.
     MoveTrackbar(180);
-    EXPECT_EQ(2, dialog.changedCount);
+    EXPECT_EQ(2, sheet.changedCount);
 }
 
 TEST_F(PageTest, ApplyWithoutChangesRewritesTheLoadedState)
@@ -331,7 +342,7 @@ TEST_F(PageTest, ApplyWithoutChangesRewritesTheLoadedState)
     EXPECT_EQ("0", Value(ProductKey, "EnableClock"));
     EXPECT_EQ("<missing>", Value(std::string(Instance0) + "\\DEFAULT", "Grxclock"));
     EXPECT_EQ("<missing>", Value(std::string(Instance1) + "\\DEFAULT", "Grxclock"));
-    EXPECT_EQ(1, dialog.unchangedCount);
+    EXPECT_EQ(1, sheet.unchangedCount);
 }
 
 TEST_F(PageTest, CancelAfterChangesWritesNothing)
@@ -347,7 +358,7 @@ TEST_F(PageTest, CancelAfterChangesWritesNothing)
     page.OnCancel();
     ExpectAllClosed();
     EXPECT_EQ(before, registry.SaveRegText());
-    EXPECT_FALSE(dialog.sheetModified);
+    EXPECT_FALSE(sheet.sheetModified);
     EXPECT_FALSE(page.modifiedSignalled);
     page.OnOK();
     EXPECT_EQ(before, registry.SaveRegText());
@@ -372,7 +383,7 @@ TEST_F(PageTest, ClockAboveTheLimitIsReportedBeforeThePageShows)
     EXPECT_EQ(220, Trackbar().position);
     EXPECT_EQ("220", dialog.Text(IDC_CLOCK_VALUE));
     EXPECT_EQ("220", Value(std::string(Instance0) + "\\DEFAULT", "Grxclock"));
-    EXPECT_EQ(0, dialog.changedCount) << "the repair is not a change of the user's";
+    EXPECT_EQ(0, sheet.changedCount) << "the repair is not a change of the user's";
 }
 
 TEST_F(PageTest, ReopeningStartsAfreshFromTheRegistry)
@@ -391,9 +402,9 @@ TEST_F(PageTest, ReopeningStartsAfreshFromTheRegistry)
     EXPECT_EQ(0, page.settings.openGlSwapOff);
     EXPECT_FALSE(page.modifiedSignalled);
 
-    const int changedBefore = dialog.changedCount;
+    const int changedBefore = sheet.changedCount;
     Click(IDC_OPENGL_SWAP);
-    EXPECT_EQ(changedBefore + 1, dialog.changedCount);
+    EXPECT_EQ(changedBefore + 1, sheet.changedCount);
 }
 
 TEST_F(PageTest, WidestLimitsGiveATrackbarOf141Positions)
@@ -447,7 +458,7 @@ TEST_F(PageTest, CreditMessageNeedsAllThreeKeysOverTheProductLine)
     EXPECT_NE(std::string::npos, text.substr(0, first).find("imitation"));
     EXPECT_NE(std::string::npos, text.substr(first, second - first).find("Tarvello"));
     EXPECT_NE(std::string::npos, text.substr(second).find("3dfx newsgroup"));
-    EXPECT_EQ(0, dialog.changedCount);
+    EXPECT_EQ(0, sheet.changedCount);
 }
 
 TEST_F(PageTest, VersionLineGestureLeavesThePageAsItIs)
@@ -458,7 +469,7 @@ TEST_F(PageTest, VersionLineGestureLeavesThePageAsItIs)
     page.OnRButtonDown(AllGestureKeys);
     EXPECT_TRUE(dialog.messages.empty());
     EXPECT_EQ("Version 1.0 English", dialog.Text(IDC_VERSION_LINE));
-    EXPECT_EQ(0, dialog.changedCount);
+    EXPECT_EQ(0, sheet.changedCount);
 }
 
 TEST_F(PageTest, RefreshRatesButtonChangesNothing)
@@ -467,7 +478,7 @@ TEST_F(PageTest, RefreshRatesButtonChangesNothing)
     Open();
     const std::string before = registry.SaveRegText();
     Click(IDC_REFRESH_RATES);
-    EXPECT_EQ(0, dialog.changedCount);
+    EXPECT_EQ(0, sheet.changedCount);
     EXPECT_EQ(before, registry.SaveRegText());
 }
 

@@ -1,11 +1,15 @@
 // The window layer on real windows under Wine: the property-page base in a modeless sheet
 // built from template 501 (linked into this test program with the library's resources), the
-// Win32 dialog's calls on the live controls, and the file version read through version.dll.
+// Win32 dialog's calls on the live controls, modal runs of a small test dialog, and the file
+// version read through version.dll.
 #include "page/AboutGroup.h"
 #include "page/win32/Win32ModuleVersion.h"
 #include "resources/page/PageResources.h"
+#include "tests/unit/DialogContract.h"
+#include "tests/unit/WindowLayerTest.h"
 #include "ui/win32/PropertyPage.h"
 #include "ui/win32/Win32Dialog.h"
+#include "ui/win32/Win32ModalRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +33,9 @@ struct RecordingLogic : PropertyPageLogic {
     void OnOK() override { Record("ok"); }
     void OnCancel() override { Record("cancel"); }
     bool OnApply() override { return Record("apply"), acceptApply; }
-    void OnCommand(int id) override { Record("command " + std::to_string(id)); }
-    void OnHScroll(int controlId) override { Record("hscroll " + std::to_string(controlId)); }
-    void OnRButtonDown(unsigned keyFlags) override { Record("rbutton " + std::to_string(keyFlags)); }
+    bool OnCommand(int id) override { return Record("command " + std::to_string(id)), true; }
+    bool OnHScroll(int controlId) override { return Record("hscroll " + std::to_string(controlId)), false; }
+    bool OnRButtonDown(unsigned keyFlags) override { return Record("rbutton " + std::to_string(keyFlags)), false; }
     void Record(const std::string& call) { calls.push_back(call); }
     std::vector<std::string> calls;
     bool acceptApply = true;
@@ -213,9 +217,10 @@ TEST_F(PropertyPageTest, ModifiedMarkEnablesTheSheetsApplyButton)
     HWND apply = GetDlgItem(sheet, ApplyButton);
     ASSERT_NE(nullptr, apply);
     EXPECT_FALSE(IsWindowEnabled(apply));
-    dialog.SetModified(true);
+    Win32PageSheet pageSheet(dialog);
+    pageSheet.SetModified(true);
     EXPECT_TRUE(IsWindowEnabled(apply));
-    dialog.SetModified(false);
+    pageSheet.SetModified(false);
     EXPECT_FALSE(IsWindowEnabled(apply));
 }
 
@@ -275,6 +280,45 @@ TEST_F(PropertyPageTest, VersionLineOfThisProgram)
     char text[64];
     dialog.GetText(IDC_VERSION_LINE, text, sizeof text);
     EXPECT_STREQ("Version 1.0 English", text);
+}
+
+// A modal dialog run by the one dialog procedure: init checks the operations on the real
+// controls, then the posted messages arrive as the logic's handlers.
+struct ModalTestLogic : DialogLogic {
+    explicit ModalTestLogic(Win32ModalRunner& runner) : window((Win32Dialog&)runner.Window()) {}
+    bool OnInitDialog() override
+    {
+        ExpectComboBoxBehaviour(window, IDC_TEST_COMBO);
+        ExpectRadioButtonBehaviour(window, IDC_TEST_RADIO_FIRST, IDC_TEST_RADIO_LAST);
+        ExpectWindowPlacement(window);
+        HWND self = window.Window();
+        PostMessageA(self, WM_SYSCOMMAND, SC_CLOSE | 2, 0);
+        PostMessageA(self, WM_COMMAND, MAKEWPARAM(IDC_TEST_COMBO, CBN_SELCHANGE), 0);
+        PostMessageA(self, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return true;
+    }
+    bool OnSysCommand(unsigned command) override
+    {
+        calls.push_back("syscommand " + std::to_string(command));
+        return true;  // handled: the close box does not turn into IDCANCEL
+    }
+    bool OnCommand(int id) override
+    {
+        calls.push_back("command " + std::to_string(id));
+        window.EndDialog(42);
+        return true;
+    }
+    Win32Dialog& window;
+    std::vector<std::string> calls;
+};
+
+TEST(ModalDialogTest, RunsThroughTheDialogProcedureUntilEndDialog)
+{
+    Win32ModalRunner runner(GetModuleHandleA(0), 0);
+    ModalTestLogic logic(runner);
+    EXPECT_EQ(42, runner.Run(IDD_WINDOW_LAYER_TEST, logic));
+    EXPECT_EQ((std::vector<std::string>{"syscommand 61536", "command 1"}), logic.calls);
+    EXPECT_EQ(DialogNotCreated, runner.Run(12345, logic)) << "no such template";
 }
 
 // The template's own header: caption, font, size and window style.

@@ -1,12 +1,16 @@
-# The settings page and its About group on the headless dialog and the in-memory registry.
+# The settings page and its About group on the headless dialog and the in-memory registry, and
+# the headless window layer itself.
 if(TARGET tarv_registry_memory AND TARGET tarv_ui_headless)
-    tarv_test(page_tests SOURCES unit/PageTest.cpp unit/PageAboutTest.cpp
+    tarv_test(page_tests SOURCES unit/PageTest.cpp unit/PageAboutTest.cpp unit/WindowLayerTest.cpp
+        unit/DialogContract.cpp
         LIBS tarv_page tarv_ui_headless tarv_registry_memory)
 endif()
 
 # The window layer and the version reader on real windows under Wine, with the library's
-# resources linked into the test program.
+# resources and a test dialog template linked into the test program.
 if(TARV_WINDOWS)
-    tarv_test(page_win32_tests SOURCES unit/PageWin32Test.cpp
+    enable_language(RC)
+    tarv_test(page_win32_tests SOURCES unit/PageWin32Test.cpp unit/DialogContract.cpp
+        unit/WindowLayerTest.rc
         LIBS tarv_ui_win32 tarv_about_win32 tarv_page_resources comctl32 version)
 endif()

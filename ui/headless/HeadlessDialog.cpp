@@ -1,5 +1,6 @@
 #include "ui/headless/HeadlessDialog.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace tarv {
@@ -96,13 +97,74 @@ bool HeadlessDialog::CursorInControl(int id)
     return cursorX_ >= r.left && cursorX_ < r.right && cursorY_ >= r.top && cursorY_ < r.bottom;
 }
 
-void HeadlessDialog::SetModified(bool modified)
+void HeadlessDialog::ComboResetContent(int id)
 {
-    if (modified)
-        changedCount++;
-    else
-        unchangedCount++;
-    sheetModified = modified;
+    Control& combo = controls_[id];
+    combo.items.clear();
+    combo.selection = ComboError;
+    combo.text.clear();
+}
+
+int HeadlessDialog::ComboAddString(int id, const char* text)
+{
+    std::vector<std::string>& items = controls_[id].items;
+    items.push_back(text ? text : "");
+    return (int)items.size() - 1;
+}
+
+int HeadlessDialog::ComboGetCurSel(int id) { return controls_[id].selection; }
+
+static bool BeginsWithIgnoringCase(const std::string& text, const char* prefix)
+{
+    for (size_t i = 0; prefix[i]; ++i) {
+        if (i >= text.size()) return false;
+        if (std::tolower((unsigned char)text[i]) != std::tolower((unsigned char)prefix[i])) return false;
+    }
+    return true;
+}
+
+int HeadlessDialog::ComboSelectString(int id, int startIndex, const char* text)
+{
+    Control& combo = controls_[id];
+    const int count = (int)combo.items.size();
+    if (!text || count == 0) return ComboError;
+    // The search starts after startIndex and wraps round to it; -1 starts at item 0.
+    const int first = startIndex < 0 || startIndex >= count ? 0 : startIndex + 1;
+    for (int step = 0; step < count; ++step) {
+        const int index = (first + step) % count;
+        if (BeginsWithIgnoringCase(combo.items[index], text)) {
+            combo.selection = index;
+            combo.text = combo.items[index];  // the edit field shows the chosen item
+            return index;
+        }
+    }
+    return ComboError;
+}
+
+int HeadlessDialog::ComboGetLBText(int id, int index, char* buffer, unsigned size)
+{
+    const std::vector<std::string>& items = controls_[id].items;
+    if (index < 0 || index >= (int)items.size() || items[index].size() >= size) return ComboError;
+    std::memcpy(buffer, items[index].c_str(), items[index].size() + 1);
+    return (int)items[index].size();
+}
+
+void HeadlessDialog::CheckRadioButton(int firstId, int lastId, int checkId)
+{
+    for (int id = firstId; id <= lastId; ++id) controls_[id].check = id == checkId ? Checked : Unchecked;
+}
+
+void HeadlessDialog::GetWindowRect(DialogRect* screen) { *screen = windowRect; }
+
+void HeadlessDialog::MoveWindow(int left, int top, int width, int height)
+{
+    windowRect = DialogRect{left, top, left + width, top + height};
+}
+
+void HeadlessDialog::EndDialog(int result)
+{
+    ended = true;
+    endResult = result;
 }
 
 void HeadlessDialog::ShowMessage(const char* text, const char* caption, unsigned style)
@@ -136,6 +198,8 @@ void HeadlessDialog::Reset()
     controls_.clear();
     caption.clear();
     trackbarLog.clear();
+    ended = false;
+    endResult = 0;
 }
 
 }  // namespace tarv

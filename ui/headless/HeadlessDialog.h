@@ -1,5 +1,6 @@
-// A dialog without a window system: every control's state lives in memory, and message
-// boxes and the page's notifications to its sheet are recorded for tests to inspect.
+// A dialog without a window system: every control's state lives in memory, as does the
+// window's own place on a screen; message boxes and the end of a modal run are recorded for
+// tests to inspect.
 #pragma once
 
 #include "ui/Dialog.h"
@@ -27,6 +28,8 @@ public:
         bool hasRect = false;
         DialogRect rect = {0, 0, 0, 0};  // dialog units; headless pixels are dialog units
         Trackbar trackbar;
+        std::vector<std::string> items;  // a combo box's list, in adding order
+        int selection = ComboError;
     };
     // One message sent to a trackbar, in the Win32 numbering (TBM_...).
     struct TrackbarMessage {
@@ -67,7 +70,17 @@ public:
     int TrackbarGetPos(int id) override;
     void MoveControl(int id, const DialogRect& dialogUnits) override;
     bool CursorInControl(int id) override;
-    void SetModified(bool modified) override;
+    void ComboResetContent(int id) override;
+    int ComboAddString(int id, const char* text) override;
+    int ComboGetCurSel(int id) override;
+    int ComboSelectString(int id, int startIndex, const char* text) override;
+    int ComboGetLBText(int id, int index, char* buffer, unsigned size) override;
+    void CheckRadioButton(int firstId, int lastId, int checkId) override;
+    void GetWindowRect(DialogRect* screen) override;
+    void MoveWindow(int left, int top, int width, int height) override;
+    int ScreenWidth() override { return screenWidth; }
+    int ScreenHeight() override { return screenHeight; }
+    void EndDialog(int result) override;
     void ShowMessage(const char* text, const char* caption, unsigned style) override;
 
     // Test access.
@@ -80,7 +93,8 @@ public:
     // The user drags the trackbar thumb: the position moves as the control itself would move it
     // (clamped to the range); the caller then delivers the scroll notification to the logic.
     void DragTrackbar(int id, int position);
-    // Forgets every control, as a new window of the same template would start.
+    // Forgets every control and the end of a run, as a new window of the same template would
+    // start.
     void Reset();
 
     std::string caption;
@@ -88,9 +102,11 @@ public:
     std::vector<TrackbarMessage> trackbarLog;
     // Runs while a message box is "open", e.g. to move the cursor before it closes.
     std::function<void(const MessageRecord&)> onMessage;
-    bool sheetModified = false;  // the sheet's view: changed since the last PSM_UNCHANGED
-    int changedCount = 0;        // PSM_CHANGED sent
-    int unchangedCount = 0;      // PSM_UNCHANGED sent
+    DialogRect windowRect = {0, 0, 0, 0};  // screen pixels
+    int screenWidth = 640;
+    int screenHeight = 480;
+    bool ended = false;  // EndDialog was called, with endResult
+    int endResult = 0;
 
 private:
     void Log(int id, unsigned message, long wParam, long lParam);

@@ -1,22 +1,19 @@
 // A property-sheet page in place of the classic framework's CPropertyPage: it owns the page
-// description the sheet is built from, keeps itself with the page window, and turns the
-// window's messages into calls on the page logic.
+// description the sheet is built from and adds the sheet's notifications to the dialog
+// procedure it shares with modal dialogs.
 #pragma once
 
 #include "ui/PropertyPageLogic.h"
-#include "ui/win32/Win32Dialog.h"
+#include "ui/win32/DialogWindow.h"
 
 #include <windows.h>
 #include <prsht.h>
 
 namespace tarv {
 
-class CPropertyPage {
+class CPropertyPage : public CDialog {
 public:
-    // dialog is the window wrapper the logic works through; the page attaches each new page
-    // window to it.
     CPropertyPage(HINSTANCE module, int templateId, PropertyPageLogic& logic, Win32Dialog& dialog);
-    virtual ~CPropertyPage() {}
 
     // The description handed to CreatePropertySheetPageA. Its owner may add flags and fields
     // (title, reference parent) before each creation.
@@ -27,15 +24,25 @@ public:
     typedef void (*ReleaseHandler)();
     void SetReleaseHandler(ReleaseHandler handler) { releaseHandler_ = handler; }
 
+protected:
+    INT_PTR OnNotify(HWND window, const NMHDR* header) override;
+
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static UINT CALLBACK PageCallback(HWND window, UINT message, PROPSHEETPAGEA* page);
-    INT_PTR HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     PROPSHEETPAGEA description_;
     PropertyPageLogic& logic_;
-    Win32Dialog& dialog_;
     ReleaseHandler releaseHandler_;
+};
+
+// The sheet that holds the page window of dialog: it is the page's parent.
+class Win32PageSheet : public PageSheet {
+public:
+    explicit Win32PageSheet(Win32Dialog& page) : page_(page) {}
+    void SetModified(bool modified) override;
+
+private:
+    Win32Dialog& page_;
 };
 
 }  // namespace tarv

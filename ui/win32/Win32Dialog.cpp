@@ -1,7 +1,6 @@
 #include "ui/win32/Win32Dialog.h"
 
 #include <commctrl.h>
-#include <prsht.h>
 
 namespace tarv {
 
@@ -57,7 +56,7 @@ void Win32Dialog::MoveControl(int id, const DialogRect& dialogUnits)
     rect.right = dialogUnits.right;
     rect.bottom = dialogUnits.bottom;
     MapDialogRect(window_, &rect);
-    MoveWindow(GetDlgItem(window_, id), rect.left, rect.top, rect.right - rect.left,
+    ::MoveWindow(GetDlgItem(window_, id), rect.left, rect.top, rect.right - rect.left,
                rect.bottom - rect.top, TRUE);
 }
 
@@ -66,15 +65,54 @@ bool Win32Dialog::CursorInControl(int id)
     POINT cursor;
     RECT rect;
     if (!GetCursorPos(&cursor)) return false;
-    if (!GetWindowRect(GetDlgItem(window_, id), &rect)) return false;
+    if (!::GetWindowRect(GetDlgItem(window_, id), &rect)) return false;
     return PtInRect(&rect, cursor) != FALSE;
 }
 
-void Win32Dialog::SetModified(bool modified)
+void Win32Dialog::ComboResetContent(int id) { Send(id, CB_RESETCONTENT, 0, 0); }
+
+int Win32Dialog::ComboAddString(int id, const char* text) { return (int)Send(id, CB_ADDSTRING, 0, (LPARAM)text); }
+
+int Win32Dialog::ComboGetCurSel(int id) { return (int)Send(id, CB_GETCURSEL, 0, 0); }
+
+int Win32Dialog::ComboSelectString(int id, int startIndex, const char* text)
 {
-    // The sheet is the page's parent; wParam names the page that changed.
-    SendMessageA(GetParent(window_), modified ? PSM_CHANGED : PSM_UNCHANGED, (WPARAM)window_, 0);
+    return (int)Send(id, CB_SELECTSTRING, (WPARAM)startIndex, (LPARAM)text);
 }
+
+int Win32Dialog::ComboGetLBText(int id, int index, char* buffer, unsigned size)
+{
+    // CB_GETLBTEXT takes no buffer size: only an item known to fit is copied.
+    const LRESULT length = Send(id, CB_GETLBTEXTLEN, (WPARAM)index, 0);
+    if (length < 0 || (unsigned long)length >= size) return ComboError;
+    return (int)Send(id, CB_GETLBTEXT, (WPARAM)index, (LPARAM)buffer);
+}
+
+void Win32Dialog::CheckRadioButton(int firstId, int lastId, int checkId)
+{
+    ::CheckRadioButton(window_, firstId, lastId, checkId);
+}
+
+void Win32Dialog::GetWindowRect(DialogRect* screen)
+{
+    RECT rect = {0, 0, 0, 0};
+    ::GetWindowRect(window_, &rect);
+    screen->left = rect.left;
+    screen->top = rect.top;
+    screen->right = rect.right;
+    screen->bottom = rect.bottom;
+}
+
+void Win32Dialog::MoveWindow(int left, int top, int width, int height)
+{
+    ::MoveWindow(window_, left, top, width, height, TRUE);
+}
+
+int Win32Dialog::ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+
+int Win32Dialog::ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+
+void Win32Dialog::EndDialog(int result) { ::EndDialog(window_, result); }
 
 void Win32Dialog::ShowMessage(const char* text, const char* caption, unsigned style)
 {

@@ -11,7 +11,7 @@ class Win32Dialog : public Dialog {
 public:
     Win32Dialog() : window_(0) {}
 
-    // The window the operations go to; a page attaches its window at WM_INITDIALOG.
+    // The window the operations go to; the dialog procedure attaches it at WM_INITDIALOG.
     void Attach(HWND window) { window_ = window; }
     HWND Window() const { return window_; }
 
@@ -31,7 +31,17 @@ public:
     int TrackbarGetPos(int id) override;
     void MoveControl(int id, const DialogRect& dialogUnits) override;
     bool CursorInControl(int id) override;
-    void SetModified(bool modified) override;
+    void ComboResetContent(int id) override;
+    int ComboAddString(int id, const char* text) override;
+    int ComboGetCurSel(int id) override;
+    int ComboSelectString(int id, int startIndex, const char* text) override;
+    int ComboGetLBText(int id, int index, char* buffer, unsigned size) override;
+    void CheckRadioButton(int firstId, int lastId, int checkId) override;
+    void GetWindowRect(DialogRect* screen) override;
+    void MoveWindow(int left, int top, int width, int height) override;
+    int ScreenWidth() override;
+    int ScreenHeight() override;
+    void EndDialog(int result) override;
     void ShowMessage(const char* text, const char* caption, unsigned style) override;
 
 private:

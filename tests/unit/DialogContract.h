@@ -1,0 +1,18 @@
+// What the headless dialog and the Win32 dialog must agree on for the operations the coming
+// dialogs use. The native tests run these checks on the headless dialog, the Wine tests on the
+// real controls of a modal dialog.
+#pragma once
+
+#include "tests/unit/CallerLine.h"
+#include "ui/Dialog.h"
+
+namespace tarv {
+
+// combo is an empty, unsorted combo box with an edit field.
+void ExpectComboBoxBehaviour(Dialog& dialog, int combo, CALLER_LINE);
+// first to last are three radio buttons that do not check themselves.
+void ExpectRadioButtonBehaviour(Dialog& dialog, int first, int last, CALLER_LINE);
+// The window is top-level and may be moved anywhere on the screen.
+void ExpectWindowPlacement(Dialog& dialog, CALLER_LINE);
+
+}  // namespace tarv

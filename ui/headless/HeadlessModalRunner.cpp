@@ -1,0 +1,14 @@
+#include "ui/headless/HeadlessModalRunner.h"
+
+namespace tarv {
+
+int HeadlessModalRunner::Run(int templateId, DialogLogic& logic)
+{
+    templatesRun.push_back(templateId);
+    window.Reset();
+    logic.OnInitDialog();
+    if (!window.ended && script) script(templateId, window);
+    return window.ended ? window.endResult : DialogNotCreated;
+}
+
+}  // namespace tarv

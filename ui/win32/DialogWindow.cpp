@@ -1,0 +1,58 @@
+#include "ui/win32/DialogWindow.h"
+
+#include <prsht.h>
+
+namespace tarv {
+
+INT_PTR CDialog::DoModal(HINSTANCE module, int templateId, HWND owner)
+{
+    return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), owner, DialogProc, (LPARAM)this);
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CDialog* self;
+    if (message == WM_INITDIALOG) {
+        // The sheet makes every page a child window; a modal dialog is never one.
+        if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)
+            self = (CDialog*)((PROPSHEETPAGEA*)lParam)->lParam;
+        else
+            self = (CDialog*)lParam;
+        SetWindowLongA(window, DWL_USER, (LONG)self);
+    } else {
+        self = (CDialog*)GetWindowLongA(window, DWL_USER);
+    }
+    if (!self) return FALSE;  // messages before WM_INITDIALOG (WM_SETFONT)
+    return self->HandleMessage(window, message, wParam, lParam);
+}
+
+INT_PTR CDialog::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        dialog_.Attach(window);
+        return logic_.OnInitDialog() ? TRUE : FALSE;
+
+    case WM_COMMAND:
+        // Only clicks count; Enter and Escape arrive as clicks of IDOK and IDCANCEL.
+        if (HIWORD(wParam) != BN_CLICKED) return FALSE;
+        return logic_.OnCommand(LOWORD(wParam)) ? TRUE : FALSE;
+
+    case WM_HSCROLL:
+        // lParam is the control that scrolled, or null for the window's own scroll bar.
+        return logic_.OnHScroll(lParam ? GetDlgCtrlID((HWND)lParam) : 0) ? TRUE : FALSE;
+
+    case WM_RBUTTONDOWN:
+        return logic_.OnRButtonDown((unsigned)wParam) ? TRUE : FALSE;
+
+    case WM_SYSCOMMAND:
+        // The system uses the low four bits itself.
+        return logic_.OnSysCommand((unsigned)wParam & 0xFFF0) ? TRUE : FALSE;
+
+    case WM_NOTIFY:
+        return OnNotify(window, (const NMHDR*)lParam);
+    }
+    return FALSE;
+}
+
+}  // namespace tarv
