@@ -5,9 +5,10 @@
 
 #include "installer/InstallState.h"
 #include "installer/Installation.h"
-#include "installer/InstallerKeys.h"
 #include "installer/InstallerState.h"
 #include "installer/Removal.h"
+#include "registry/ComRegistration.h"
+#include "registry/ProductSettings.h"
 #include "registry/memory/MemoryRegistry.h"
 
 #include <gtest/gtest.h>
@@ -200,7 +201,7 @@ TEST_F(InstallerRegistry, WriteInstallKeyStopsAtTheFirstValueThatFails)
 {
     RecordingRegistry recorder(registry);
     recorder.refusedNames = {"Model"};
-    WriteInstallKey(recorder, state, ProductPart, ProductKeyPath, 120, 220, Model5500);
+    WriteInstallKey(recorder, state, ProductPart, ProductSettingsKey, 120, 220, Model5500);
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
                    "\"LowerLimit\"=\"120\"\n\"UpperLimit\"=\"220\"\n\n");
     EXPECT_EQ(3u, recorder.Calls("set").size());
@@ -219,21 +220,21 @@ TEST_F(InstallerRegistry, AFailedHandlerValueSkipsTheProductPartOfThatKey)
 {
     RecordingRegistry recorder(registry);
     recorder.refusedNames = {"@"};
-    WriteInstallKey(recorder, state, HandlerPart | ProductPart, ProductKeyPath, 120, 220,
+    WriteInstallKey(recorder, state, HandlerPart | ProductPart, ProductSettingsKey, 120, 220,
                     Model5500);
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\n");
 }
 
 TEST_F(InstallerRegistry, AModelCodeWithoutANameStopsBeforeTheModel)
 {
-    WriteInstallKey(registry, state, ProductPart, ProductKeyPath, 120, 220, 4);
+    WriteInstallKey(registry, state, ProductPart, ProductSettingsKey, 120, 220, 4);
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
                    "\"LowerLimit\"=\"120\"\n\"UpperLimit\"=\"220\"\n\n");
 }
 
 TEST_F(InstallerRegistry, AKeyThatCannotBeCreatedDoesNotStopTheNextSteps)
 {
-    registry.DenyOnKey(HiveLocalMachine, ProductKeyPath, MemoryRegistry::DenyCreate);
+    registry.DenyOnKey(HiveLocalMachine, ProductSettingsKey, MemoryRegistry::DenyCreate);
     Install();
     ExpectRegistry(DisplayHandler + ServerKey);
 }
@@ -264,7 +265,7 @@ TEST_F(InstallerRegistry, EachRemainingKeyCountsAsInstalled)
     EXPECT_EQ(DeviceHandlerPresent | ClassKeyPresent, Detect());
     Seed("[HKEY_LOCAL_MACHINE\\SOFTWARE\\TARVELLO]\n\n" + DisplayHandler);
     EXPECT_EQ(30, Detect());
-    registry.DenyOnKey(HiveLocalMachine, ProductKeyPath, MemoryRegistry::DenyOpen);
+    registry.DenyOnKey(HiveLocalMachine, ProductSettingsKey, MemoryRegistry::DenyOpen);
     EXPECT_EQ(28, Detect());
 }
 
@@ -301,7 +302,7 @@ TEST_F(InstallerRegistry, AProductKeyThatCannotBeDeletedStopsEverything)
     const std::string installed = Product5500 + DisplayHandler + ServerKey + Instance +
                                   "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n";
     Seed(installed);
-    registry.DenyOnKey(HiveLocalMachine, ProductKeyPath, MemoryRegistry::DenyDelete);
+    registry.DenyOnKey(HiveLocalMachine, ProductSettingsKey, MemoryRegistry::DenyDelete);
     RecordingRegistry recorder(registry);
     state.adapters[0] = 0;
     state.adapterCount = 1;
