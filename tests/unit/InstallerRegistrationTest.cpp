@@ -1,5 +1,6 @@
 // Registration and removal against the in-memory registry: whole exports after each
 // operation, the order of deletions, and the stops at the first failure.
+#include "CallSite.h"
 #include "InstallerRecordingRegistry.h"
 #include "InstallerScenarios.h"
 
@@ -31,8 +32,9 @@ using namespace tarv::installer_scenarios;
 namespace {
 
 // The export of a registry holding exactly the given REGEDIT4 sections.
-std::string Canonical(const std::string& sections)
+std::string Canonical(const std::string& sections, CallSite site = CallSite())
 {
+    CallerTrace trace(site);
     MemoryRegistry registry;
     std::string error;
     EXPECT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
@@ -43,23 +45,26 @@ class InstallerRegistry : public ::testing::Test {
 protected:
     void SetUp() override { ResetInstallerState(&state); }
 
-    void Seed(const std::string& sections)
+    void Seed(const std::string& sections, CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         std::string error;
         ASSERT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
     }
-    void ExpectRegistry(const std::string& sections)
+    void ExpectRegistry(const std::string& sections, CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open";
-        EXPECT_EQ(Canonical(sections), registry.SaveRegText());
+        EXPECT_EQ(Canonical(sections, site), registry.SaveRegText());
     }
     void Install(int model = Model5500, bool advancedPanel = false)
     {
         InstallComponents(registry, state, LibraryPath, state.LowerLimit, state.UpperLimit, model,
                           advancedPanel);
     }
-    int Detect()
+    int Detect(CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         int installState = DetectInstallState(registry);
         EXPECT_EQ(0, registry.OpenHandleCount());
         return installState;
