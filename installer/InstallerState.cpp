@@ -6,7 +6,7 @@ namespace tarv {
 namespace installer {
 
 // Constant-initialised, so it needs no constructor at program start.
-InstallerState Installer = {EmptyAdapterList, 0,     Win9x, false, false, false, false, false,
+InstallerState Installer = {EmptyAdapterList, 0, Win9x, false, false, false, false, false,
                             DefaultLowerLimit, DefaultUpperLimit, {0}};
 
 void ResetInstallerState(InstallerState* state)
