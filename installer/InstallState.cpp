@@ -1,6 +1,7 @@
 #include "installer/InstallState.h"
 
-#include "installer/InstallerKeys.h"
+#include "registry/ComRegistration.h"
+#include "registry/ProductSettings.h"
 
 namespace tarv {
 namespace installer {
@@ -16,7 +17,7 @@ static bool CanOpen(Registry& registry, RegHive hive, const char* path)
 int DetectInstallState(Registry& registry)
 {
     int state = 0;
-    if (CanOpen(registry, HiveLocalMachine, ProductKeyPath)) state += ProductKeyPresent;
+    if (CanOpen(registry, HiveLocalMachine, ProductSettingsKey)) state += ProductKeyPresent;
     if (CanOpen(registry, HiveLocalMachine, DisplayHandlerKeyPath)) state += DisplayHandlerPresent;
     if (CanOpen(registry, HiveLocalMachine, DeviceHandlerKeyPath)) state += DeviceHandlerPresent;
     if (CanOpen(registry, HiveClassesRoot, ClassKeyPath)) state += ClassKeyPresent;

@@ -1,9 +1,9 @@
 #include "installer/Installation.h"
 
-#include "installer/InstallerKeys.h"
 #include "installer/Removal.h"
+#include "registry/ComRegistration.h"
 #include "registry/ProductSettings.h"
-#include "text/Text.h"
+#include "registry/RegistryValues.h"
 
 namespace tarv {
 namespace installer {
@@ -18,18 +18,14 @@ const char* ModelName(int modelCode)
     }
 }
 
-// A REG_SZ value whose length counts the terminator.
 static bool SetText(Registry& registry, RegKey key, const char* name, const char* text)
 {
-    return registry.SetValue(key, name, RegSz, (const unsigned char*)text,
-                             TextLength(text) + 1) == RegSuccess;
+    return SetTextValue(registry, key, name, text) == RegSuccess;
 }
 
 static bool SetNumber(Registry& registry, RegKey key, const char* name, long value)
 {
-    char text[16];
-    FormatDecimal(text, sizeof text, value);
-    return SetText(registry, key, name, text);
+    return SetDecimalValue(registry, key, name, value) == RegSuccess;
 }
 
 static bool WriteProductValues(Registry& registry, RegKey key, const InstallerState& state,
@@ -39,10 +35,10 @@ static bool WriteProductValues(Registry& registry, RegKey key, const InstallerSt
     if (!SetNumber(registry, key, LowerLimitValue, lowerLimit) ||
         !SetNumber(registry, key, UpperLimitValue, upperLimit) || !model ||
         !SetText(registry, key, ModelValue, model) ||
-        !SetText(registry, key, DefaultClockValue, "166") ||
-        !SetText(registry, key, EnableClockValue, "0") ||
-        !SetText(registry, key, ColorDepthValue, "8") ||
-        !SetText(registry, key, LinkAllColorDepthsValue, "0"))
+        !SetNumber(registry, key, DefaultClockValue, InstalledDefaultClock) ||
+        !SetNumber(registry, key, EnableClockValue, 0) ||
+        !SetNumber(registry, key, ColorDepthValue, DefaultColorDepth) ||
+        !SetNumber(registry, key, LinkAllColorDepthsValue, 0))
         return false;
     const struct {
         bool on;
@@ -76,14 +72,15 @@ void RegisterServerClass(Registry& registry, const char* libraryPath)
     if (registry.CreateKey(HiveClassesRoot, ServerKeyPath, ServerKeyClass, KeyWriteAccess, &key) !=
         RegSuccess)
         return;
-    if (SetText(registry, key, "", libraryPath)) SetText(registry, key, "ThreadingModel", "Apartment");
+    if (SetText(registry, key, "", libraryPath))
+        SetText(registry, key, ThreadingModelValue, ApartmentThreading);
     registry.CloseKey(key);
 }
 
 void InstallComponents(Registry& registry, const InstallerState& state, const char* libraryPath,
                        long lowerLimit, long upperLimit, int modelCode, bool useAdvancedPanel)
 {
-    WriteInstallKey(registry, state, ProductPart, ProductKeyPath, lowerLimit, upperLimit,
+    WriteInstallKey(registry, state, ProductPart, ProductSettingsKey, lowerLimit, upperLimit,
                     modelCode);
     if (state.OsFlavor == Win9x && useAdvancedPanel) {
         WriteInstallKey(registry, state, HandlerPart, DeviceHandlerKeyPath, lowerLimit,

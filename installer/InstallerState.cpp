@@ -6,9 +6,8 @@ namespace tarv {
 namespace installer {
 
 // Constant-initialised, so it needs no constructor at program start.
-InstallerState Installer = {
-    0, Win9x, false, false, false, false, false, 120, 220, {0},
-    {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}, 0};
+InstallerState Installer = {EmptyAdapterList, 0, Win9x, false, false, false, false, false,
+                            DefaultLowerLimit, DefaultUpperLimit, {0}};
 
 void ResetInstallerState(InstallerState* state)
 {
@@ -19,11 +18,10 @@ void ResetInstallerState(InstallerState* state)
     state->Force98 = false;
     state->ForceNT4 = false;
     state->ForceNT5 = false;
-    state->LowerLimit = 120;
-    state->UpperLimit = 220;
+    state->LowerLimit = DefaultLowerLimit;
+    state->UpperLimit = DefaultUpperLimit;
     FillBytes(state->LibraryPath, 0, sizeof state->LibraryPath);
-    for (int i = 0; i < MaxAdapters; ++i) state->adapters[i] = -1;
-    state->adapterCount = 0;
+    state->ResetAdapters();
 }
 
 }  // namespace installer

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "registry/AdapterDiscovery.h"
+#include "registry/ClockLimits.h"
 #include "registry/OsFlavor.h"
 
 namespace tarv {
@@ -10,7 +11,9 @@ namespace installer {
 
 const unsigned LibraryPathSize = 256;  // room for 255 characters and the terminator
 
-struct InstallerState {
+// adapters and adapterCount come from AdapterList: the Voodoo5 display-class instances found
+// at start-up on the Windows 95 family, empty otherwise.
+struct InstallerState : AdapterList {
     int StringSetBase;  // 0 English, 35 French, 70 German
     ::tarv::OsFlavor OsFlavor;
     bool AdvancedPanelAllowed;  // the Windows 98 shell is present, or was forced
@@ -21,8 +24,6 @@ struct InstallerState {
     long LowerLimit;  // 100..140 after start-up
     long UpperLimit;  // 200..240 after start-up
     char LibraryPath[LibraryPathSize];
-    int adapters[MaxAdapters];  // Voodoo5 display-class instances, -1 in a free slot
-    int adapterCount;
 };
 
 // The values before start-up has decided anything.

@@ -1,8 +1,9 @@
 #include "installer/Removal.h"
 
 #include "installer/InstallState.h"
-#include "installer/InstallerKeys.h"
+#include "registry/ComRegistration.h"
 #include "registry/DriverValues.h"
+#include "registry/ProductSettings.h"
 
 namespace tarv {
 namespace installer {
@@ -14,7 +15,7 @@ static bool Delete(Registry& registry, RegHive hive, const char* path)
 
 void RemoveComponents(Registry& registry, const InstallerState& state, int installState)
 {
-    if ((installState & ProductKeyPresent) && !Delete(registry, HiveLocalMachine, ProductKeyPath))
+    if ((installState & ProductKeyPresent) && !Delete(registry, HiveLocalMachine, ProductSettingsKey))
         return;
     if ((installState & DisplayHandlerPresent) &&
         !Delete(registry, HiveLocalMachine, DisplayHandlerKeyPath))

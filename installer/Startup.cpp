@@ -30,12 +30,7 @@ StartupOutcome RunStartupDecisions(const char* arguments, PlatformQueries& platf
     DecideFlavor(versionKnown, version, state);
     ApplyForcedFlavor(arguments, state);
 
-    if (state->OsFlavor == Win9x) {
-        AdapterList list;
-        FindAdapterInstances(registry, "Voodoo5", &list, InstallerProbe);
-        for (int i = 0; i < MaxAdapters; ++i) state->adapters[i] = list.adapters[i];
-        state->adapterCount = list.adapterCount;
-    }
+    if (state->OsFlavor == Win9x) FindAdapterInstances(registry, AdapterMarker, state, InstallerProbe);
 
     ReadLimits(arguments, state);
     return StartupReady;

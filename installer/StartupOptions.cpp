@@ -71,11 +71,6 @@ void ApplyForcedFlavor(const char* arguments, InstallerState* state)
     }
 }
 
-static long Clamp(long value, long low, long high)
-{
-    return value < low ? low : value > high ? high : value;
-}
-
 void ReadLimits(const char* arguments, InstallerState* state)
 {
     char value[OptionTextSize];
@@ -83,8 +78,8 @@ void ReadLimits(const char* arguments, InstallerState* state)
         state->LowerLimit = ParseLeadingLong(value);
     if (FindOptionValue(arguments, "upperlimit", value, sizeof value))
         state->UpperLimit = ParseLeadingLong(value);
-    state->LowerLimit = Clamp(state->LowerLimit, 100, 140);
-    state->UpperLimit = Clamp(state->UpperLimit, 200, 240);
+    state->LowerLimit = ClampToRange(state->LowerLimit, LowerLimitRange);
+    state->UpperLimit = ClampToRange(state->UpperLimit, UpperLimitRange);
 }
 
 }  // namespace installer

@@ -34,7 +34,7 @@ void DecideFlavor(bool versionKnown, const VersionRecord& record, InstallerState
 void ApplyForcedFlavor(const char* arguments, InstallerState* state);
 
 // lowerlimit and upperlimit; an option without a usable value leaves the current value.
-// Then the clamps 100..140 and 200..240.
+// Then each limit is clamped into its range.
 void ReadLimits(const char* arguments, InstallerState* state);
 
 }  // namespace installer

@@ -56,9 +56,7 @@ SettingsModel::SettingsModel(Registry& registry, MessageBoxSink& messages)
       registry_(registry),
       messages_(messages)
 {
-    for (int slot = 0; slot < MaxAdapters; ++slot) adapters[slot] = -1;
-    adapterCount = 0;
-    currentAdapter = -1;
+    ResetAdapters();
     CopyText(modelName, sizeof modelName, DefaultModelName);
 }
 
@@ -68,9 +66,7 @@ void SettingsModel::BeginLoad(PlatformQueries& platform)
     clockEnabled = 0;
     openGlSwapOff = 0;
     d3dSwapOff = 0;
-    for (int slot = 0; slot < MaxAdapters; ++slot) adapters[slot] = -1;
-    adapterCount = 0;
-    currentAdapter = -1;
+    ResetAdapters();
     if (!IsNtFlavour(osFlavor)) FindAdapterInstances(registry_, AdapterMarker, this);
 }
 

@@ -12,7 +12,6 @@
 
 namespace tarv {
 
-const char AdapterMarker[] = "Voodoo5";
 const unsigned ModelNameSize = 80;  // 79 characters and the terminator
 const char LimitMessageCaption[] = "Tarvo";
 

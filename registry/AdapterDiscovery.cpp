@@ -36,10 +36,17 @@ ProbeResult ProbeDisplayInstance(Registry& registry, int instance, const char* m
     return result;
 }
 
+void AdapterList::ResetAdapters()
+{
+    for (int slot = 0; slot < MaxAdapters; ++slot) adapters[slot] = -1;
+    adapterCount = 0;
+    currentAdapter = -1;
+}
+
 int FindAdapterInstances(Registry& registry, const char* marker, AdapterList* list,
                          const ProbeStyle& style)
 {
-    for (int slot = 0; slot < MaxAdapters; ++slot) list->adapters[slot] = -1;
+    list->ResetAdapters();
     int found = 0;
     for (int instance = 0; instance < MaxAdapters; ++instance)
         if (ProbeDisplayInstance(registry, instance, marker, style) == ProbeMatch)

@@ -7,12 +7,23 @@ namespace tarv {
 
 const int MaxAdapters = 16;
 
+// What every user of the discovery looks for in "DriverDesc", case and all.
+const char AdapterMarker[] = "Voodoo5";
+
 // Display-class instance numbers of matching adapters, ascending, -1 in every unused slot.
+// The page, the Refresh Rates dialog and the installer each hold one.
 struct AdapterList {
+    // Empty: every slot -1, no adapter, none current.
+    void ResetAdapters();
+
     int adapters[MaxAdapters];
     int adapterCount;    // slots in use
     int currentAdapter;  // slot of the last adapter found (the one read from), -1 when none
 };
+
+// The same as a constant, for lists that must be ready before any code runs.
+inline constexpr AdapterList EmptyAdapterList = {
+    {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}, 0, -1};
 
 enum ProbeResult { ProbeMatch = 1, ProbeNoMatch = 2, ProbeNoDescription = 3, ProbeNoKey = 4 };
 
@@ -31,7 +42,7 @@ void BuildInstanceKeyPath(int instance, char* path, unsigned size);
 ProbeResult ProbeDisplayInstance(Registry& registry, int instance, const char* marker,
                                  const ProbeStyle& style = PageProbe);
 
-// Probes all instances 0 to 15 and fills list; returns the number found.
+// Resets list, probes all instances 0 to 15 and fills it; returns the number found.
 int FindAdapterInstances(Registry& registry, const char* marker, AdapterList* list,
                          const ProbeStyle& style = PageProbe);
 

@@ -54,29 +54,24 @@ bool WriteUpperLimit(Registry& registry, int value)
 
 // Parsed numbers saturate at the 32-bit range, so they always fit an int.
 static int LoadLimit(Registry& registry, RegKey key, const char* name, int defaultValue,
-                     int lowest, int highest, bool (*writeBack)(Registry&, int))
+                     const ClockRange& range, bool (*writeBack)(Registry&, int))
 {
-    int limit = (int)ReadProductNumber(registry, key, name, PageLoadReadSize, defaultValue);
-    if (limit < lowest) {
-        limit = lowest;
-        writeBack(registry, limit);
-    } else if (limit > highest) {
-        limit = highest;
-        writeBack(registry, limit);
-    }
+    long stored = ReadProductNumber(registry, key, name, PageLoadReadSize, defaultValue);
+    int limit = (int)ClampToRange(stored, range);
+    if (limit != stored) writeBack(registry, limit);
     return limit;
 }
 
 int LoadLowerLimit(Registry& registry, RegKey key)
 {
-    return LoadLimit(registry, key, LowerLimitValue, DefaultLowerLimit, LowestLowerLimit,
-                     HighestLowerLimit, WriteLowerLimit);
+    return LoadLimit(registry, key, LowerLimitValue, DefaultLowerLimit, LowerLimitRange,
+                     WriteLowerLimit);
 }
 
 int LoadUpperLimit(Registry& registry, RegKey key)
 {
-    return LoadLimit(registry, key, UpperLimitValue, DefaultUpperLimit, LowestUpperLimit,
-                     HighestUpperLimit, WriteUpperLimit);
+    return LoadLimit(registry, key, UpperLimitValue, DefaultUpperLimit, UpperLimitRange,
+                     WriteUpperLimit);
 }
 
 }  // namespace tarv

@@ -4,12 +4,12 @@
 // the installer alone creates and deletes it.
 #pragma once
 
+#include "registry/ClockLimits.h"
 #include "registry/Registry.h"
 
 namespace tarv {
 
 const char ProductSettingsKey[] = "Software\\Tarvello";
-const char ProductName[] = "Tarvello";  // class string of the key the installer creates
 
 const char LowerLimitValue[] = "LowerLimit";
 const char UpperLimitValue[] = "UpperLimit";
@@ -28,14 +28,8 @@ const unsigned PageLoadReadSize = 256;  // the values the page reads at load
 const unsigned ForceReadSize = 128;     // "ForceNT4", "ForceNT5"
 const unsigned DialogReadSize = 64;     // "ColorDepth", "LinkAllColorDepths"
 
-// Clock limits (MHz) and the defaults of values that are missing.
-const int DefaultLowerLimit = 120;
-const int LowestLowerLimit = 100;
-const int HighestLowerLimit = 140;
-const int DefaultUpperLimit = 220;
-const int LowestUpperLimit = 200;
-const int HighestUpperLimit = 240;
-const int DefaultDefaultClock = 143;
+// Defaults of values that are missing (the clock limits and clocks in ClockLimits.h); the
+// installer records the same depth.
 const int DefaultColorDepth = 8;
 const char DefaultModelName[] = "Unknown";
 
@@ -59,7 +53,7 @@ bool WriteProductSetting(Registry& registry, const char* name, long value);
 bool WriteLowerLimit(Registry& registry, int value);
 bool WriteUpperLimit(Registry& registry, int value);
 
-// A limit read at load: the stored number (or the default) clamped into lowest..highest. Only
+// A limit read at load: the stored number (or the default) clamped into its range. Only
 // a number that lay outside is written back, so a missing value is never written.
 int LoadLowerLimit(Registry& registry, RegKey key);
 int LoadUpperLimit(Registry& registry, RegKey key);

@@ -1,5 +1,6 @@
-// The library's live-object counter: every COM object, every server lock and every sheet page
-// built from the settings page holds the library loaded through it.
+// The library's live-object counter: every COM object, every client reference to the class
+// factory, every server lock and every sheet page built from the settings page holds the
+// library loaded through it.
 #pragma once
 
 #include <windows.h>

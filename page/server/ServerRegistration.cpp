@@ -1,15 +1,11 @@
 #include "page/server/ServerRegistration.h"
 
-#include "text/Text.h"
+#include "registry/ComRegistration.h"
+#include "registry/RegistryValues.h"
 
 namespace tarv {
 
-const char PropertyInterfaceClassId[] = "{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}";
-const char PropertyInterfaceProgId[] = "PROPERTY.PROPERTYINTERFACE";
-
 namespace {
-
-const unsigned KeyPathSize = 128;
 
 // Sets the default value of HKEY_CLASSES_ROOT\path to text. With keepExisting, a key that is
 // already there is left exactly as it is, whatever its default value.
@@ -21,38 +17,19 @@ void WriteDefaultValue(Registry& registry, const char* path, const char* text, b
         return;
     }
     if (registry.CreateKey(HiveClassesRoot, path, 0, KeyWriteAccess, &key) != RegSuccess) return;
-    registry.SetValue(key, "", RegSz, reinterpret_cast<const unsigned char*>(text),
-                      TextLength(text) + 1);
+    SetTextValue(registry, key, "", text);
     registry.CloseKey(key);
-}
-
-// "CLSID\{...}" followed by suffix (which may be empty).
-void ClassKeyPath(char* path, const char* suffix)
-{
-    CopyText(path, KeyPathSize, "CLSID\\");
-    AppendText(path, KeyPathSize, PropertyInterfaceClassId);
-    AppendText(path, KeyPathSize, suffix);
 }
 
 }  // namespace
 
 void UpdateServerRegistration(Registry& registry, const char* libraryPath)
 {
-    char path[KeyPathSize];
-
-    WriteDefaultValue(registry, PropertyInterfaceProgId, PropertyInterfaceProgId, true);
-    ClassKeyPath(path, "");
-    WriteDefaultValue(registry, path, PropertyInterfaceProgId, true);
-
-    CopyText(path, KeyPathSize, PropertyInterfaceProgId);
-    AppendText(path, KeyPathSize, "\\CLSID");
-    WriteDefaultValue(registry, path, PropertyInterfaceClassId, false);
-    ClassKeyPath(path, "\\ProgID");
-    WriteDefaultValue(registry, path, PropertyInterfaceProgId, false);
-    if (libraryPath) {
-        ClassKeyPath(path, "\\InProcServer32");
-        WriteDefaultValue(registry, path, libraryPath, false);
-    }
+    WriteDefaultValue(registry, ProgIdText, ProgIdText, true);
+    WriteDefaultValue(registry, ClassKeyPath, ProgIdText, true);
+    WriteDefaultValue(registry, ProgIdClassKeyPath, ClassIdText, false);
+    WriteDefaultValue(registry, ClassProgIdKeyPath, ProgIdText, false);
+    if (libraryPath) WriteDefaultValue(registry, ServerKeyPath, libraryPath, false);
 }
 
 }  // namespace tarv

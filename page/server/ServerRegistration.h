@@ -1,13 +1,10 @@
-// The COM class of the page library and the registration entries DllRegisterServer writes.
+// The registration entries DllRegisterServer writes for the page library's COM class (whose
+// identifier and keys live in registry/ComRegistration.h).
 #pragma once
 
 #include "registry/Registry.h"
 
 namespace tarv {
-
-// The class identifier in registry form, and the class's ProgID.
-extern const char PropertyInterfaceClassId[];  // "{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}"
-extern const char PropertyInterfaceProgId[];   // "PROPERTY.PROPERTYINTERFACE"
 
 // Writes the class's entries under HKEY_CLASSES_ROOT, in this order:
 //   PROPERTY.PROPERTYINTERFACE                 @ = ProgID       (kept if the key exists)

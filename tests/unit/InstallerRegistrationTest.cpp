@@ -1,13 +1,15 @@
 // Registration and removal against the in-memory registry: whole exports after each
 // operation, the order of deletions, and the stops at the first failure.
+#include "CallSite.h"
 #include "InstallerRecordingRegistry.h"
 #include "InstallerScenarios.h"
 
 #include "installer/InstallState.h"
 #include "installer/Installation.h"
-#include "installer/InstallerKeys.h"
 #include "installer/InstallerState.h"
 #include "installer/Removal.h"
+#include "registry/ComRegistration.h"
+#include "registry/ProductSettings.h"
 #include "registry/memory/MemoryRegistry.h"
 
 #include <gtest/gtest.h>
@@ -30,8 +32,9 @@ using namespace tarv::installer_scenarios;
 namespace {
 
 // The export of a registry holding exactly the given REGEDIT4 sections.
-std::string Canonical(const std::string& sections)
+std::string Canonical(const std::string& sections, CallSite site = CallSite())
 {
+    CallerTrace trace(site);
     MemoryRegistry registry;
     std::string error;
     EXPECT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
@@ -42,23 +45,26 @@ class InstallerRegistry : public ::testing::Test {
 protected:
     void SetUp() override { ResetInstallerState(&state); }
 
-    void Seed(const std::string& sections)
+    void Seed(const std::string& sections, CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         std::string error;
         ASSERT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
     }
-    void ExpectRegistry(const std::string& sections)
+    void ExpectRegistry(const std::string& sections, CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open";
-        EXPECT_EQ(Canonical(sections), registry.SaveRegText());
+        EXPECT_EQ(Canonical(sections, site), registry.SaveRegText());
     }
     void Install(int model = Model5500, bool advancedPanel = false)
     {
         InstallComponents(registry, state, LibraryPath, state.LowerLimit, state.UpperLimit, model,
                           advancedPanel);
     }
-    int Detect()
+    int Detect(CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         int installState = DetectInstallState(registry);
         EXPECT_EQ(0, registry.OpenHandleCount());
         return installState;
@@ -200,7 +206,7 @@ TEST_F(InstallerRegistry, WriteInstallKeyStopsAtTheFirstValueThatFails)
 {
     RecordingRegistry recorder(registry);
     recorder.refusedNames = {"Model"};
-    WriteInstallKey(recorder, state, ProductPart, ProductKeyPath, 120, 220, Model5500);
+    WriteInstallKey(recorder, state, ProductPart, ProductSettingsKey, 120, 220, Model5500);
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
                    "\"LowerLimit\"=\"120\"\n\"UpperLimit\"=\"220\"\n\n");
     EXPECT_EQ(3u, recorder.Calls("set").size());
@@ -219,21 +225,21 @@ TEST_F(InstallerRegistry, AFailedHandlerValueSkipsTheProductPartOfThatKey)
 {
     RecordingRegistry recorder(registry);
     recorder.refusedNames = {"@"};
-    WriteInstallKey(recorder, state, HandlerPart | ProductPart, ProductKeyPath, 120, 220,
+    WriteInstallKey(recorder, state, HandlerPart | ProductPart, ProductSettingsKey, 120, 220,
                     Model5500);
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\n");
 }
 
 TEST_F(InstallerRegistry, AModelCodeWithoutANameStopsBeforeTheModel)
 {
-    WriteInstallKey(registry, state, ProductPart, ProductKeyPath, 120, 220, 4);
+    WriteInstallKey(registry, state, ProductPart, ProductSettingsKey, 120, 220, 4);
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n"
                    "\"LowerLimit\"=\"120\"\n\"UpperLimit\"=\"220\"\n\n");
 }
 
 TEST_F(InstallerRegistry, AKeyThatCannotBeCreatedDoesNotStopTheNextSteps)
 {
-    registry.DenyOnKey(HiveLocalMachine, ProductKeyPath, MemoryRegistry::DenyCreate);
+    registry.DenyOnKey(HiveLocalMachine, ProductSettingsKey, MemoryRegistry::DenyCreate);
     Install();
     ExpectRegistry(DisplayHandler + ServerKey);
 }
@@ -264,7 +270,7 @@ TEST_F(InstallerRegistry, EachRemainingKeyCountsAsInstalled)
     EXPECT_EQ(DeviceHandlerPresent | ClassKeyPresent, Detect());
     Seed("[HKEY_LOCAL_MACHINE\\SOFTWARE\\TARVELLO]\n\n" + DisplayHandler);
     EXPECT_EQ(30, Detect());
-    registry.DenyOnKey(HiveLocalMachine, ProductKeyPath, MemoryRegistry::DenyOpen);
+    registry.DenyOnKey(HiveLocalMachine, ProductSettingsKey, MemoryRegistry::DenyOpen);
     EXPECT_EQ(28, Detect());
 }
 
@@ -301,7 +307,7 @@ TEST_F(InstallerRegistry, AProductKeyThatCannotBeDeletedStopsEverything)
     const std::string installed = Product5500 + DisplayHandler + ServerKey + Instance +
                                   "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n";
     Seed(installed);
-    registry.DenyOnKey(HiveLocalMachine, ProductKeyPath, MemoryRegistry::DenyDelete);
+    registry.DenyOnKey(HiveLocalMachine, ProductSettingsKey, MemoryRegistry::DenyDelete);
     RecordingRegistry recorder(registry);
     state.adapters[0] = 0;
     state.adapterCount = 1;

@@ -1,10 +1,11 @@
 #include "InstallerScenarios.h"
 
 #include "installer/InstallState.h"
-#include "installer/InstallerKeys.h"
 #include "installer/Installation.h"
 #include "installer/InstallerState.h"
 #include "installer/Removal.h"
+#include "registry/ComRegistration.h"
+#include "registry/ProductSettings.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,5 @@
 // The installer's start-up decisions: options, language, flavour, limits and the library path.
+#include "CallSite.h"
 #include "InstallerRecordingRegistry.h"
 
 #include "installer/CommandLine.h"
@@ -27,14 +28,16 @@ protected:
         platform.existingFiles.insert(LibraryPath);
     }
 
-    StartupOutcome Start(const std::string& arguments)
+    StartupOutcome Start(const std::string& arguments, CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         StartupOutcome outcome = RunStartupDecisions(arguments.c_str(), platform, registry, &state);
         EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open";
         return outcome;
     }
-    void Seed(const std::string& sections)
+    void Seed(const std::string& sections, CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         std::string error;
         ASSERT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
     }

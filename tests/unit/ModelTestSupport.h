@@ -2,6 +2,7 @@
 // text, value checks by path, and a check that an operation left no key open.
 #pragma once
 
+#include "CallSite.h"
 #include "registry/memory/MemoryRegistry.h"
 
 #include <gtest/gtest.h>
@@ -21,20 +22,26 @@ inline std::string Instance(const char* number, const char* subkey = "")
 class RegistryModelFixture : public ::testing::Test {
 protected:
     // Loads REGEDIT4 sections given without the header line.
-    void Seed(const std::string& sections)
+    void Seed(const std::string& sections, CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         std::string error;
         ASSERT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
     }
 
     // Every model operation must close what it opened; wrap calls as Closed(expression).
     template <class T>
-    T Closed(T result)
+    T Closed(T result, CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         EXPECT_EQ(0, registry.OpenHandleCount()) << "the operation left keys open";
         return result;
     }
-    void ExpectAllClosed() { EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open"; }
+    void ExpectAllClosed(CallSite site = CallSite())
+    {
+        CallerTrace trace(site);
+        EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open";
+    }
 
     // The value's type and bytes as "sz:175" (terminator counted and checked), "dword:175",
     // or "<missing>".

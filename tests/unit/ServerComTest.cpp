@@ -5,6 +5,8 @@
 #include <prsht.h>
 #include <shlobj.h>
 
+#include "CallSite.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -43,16 +45,18 @@ protected:
         if (library) FreeLibrary(library);
     }
 
-    IClassFactory* Factory()
+    IClassFactory* Factory(tarv::CallSite site = tarv::CallSite())
     {
+        tarv::CallerTrace trace(site);
         void* factory = Marker;
         EXPECT_EQ(S_OK, getClassObject(ClassId, IID_IClassFactory, &factory));
         return static_cast<IClassFactory*>(factory);
     }
     template <class T>
-    T* Create(REFIID riid)
+    T* Create(REFIID riid, tarv::CallSite site = tarv::CallSite())
     {
-        IClassFactory* factory = Factory();
+        tarv::CallerTrace trace(site);
+        IClassFactory* factory = Factory(site);
         void* object = Marker;
         EXPECT_EQ(S_OK, factory->CreateInstance(nullptr, riid, &object));
         factory->Release();

@@ -1,4 +1,5 @@
 // DllRegisterServer's entries under HKEY_CLASSES_ROOT, written through the registry interface.
+#include "CallSite.h"
 #include "page/server/ServerRegistration.h"
 #include "registry/memory/MemoryRegistry.h"
 
@@ -16,13 +17,15 @@ class ServerRegistration : public ::testing::Test {
 protected:
     // Every Windows system has the CLSID key.
     void SetUp() override { Seed("[HKEY_CLASSES_ROOT\\CLSID]\n\n"); }
-    void Seed(const std::string& sections)
+    void Seed(const std::string& sections, CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         std::string error;
         ASSERT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
     }
-    std::string Register(const char* path = LibraryPath)
+    std::string Register(const char* path = LibraryPath, CallSite site = CallSite())
     {
+        CallerTrace trace(site);
         UpdateServerRegistration(registry, path);
         EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open";
         return registry.SaveRegText();

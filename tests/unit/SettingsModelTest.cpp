@@ -57,17 +57,17 @@ std::string EnableClock(int on)
 class SettingsModelTest : public RegistryModelFixture {
 protected:
     // The page's dialog initialisation: fresh flavour and adapters, then the load.
-    void Load()
+    void Load(CallSite site = CallSite())
     {
         model.BeginLoad(platform);
-        ExpectAllClosed();
+        ExpectAllClosed(site);
         model.LoadSettings();
-        ExpectAllClosed();
+        ExpectAllClosed(site);
     }
-    void Apply(bool writeEnableClock = true)
+    void Apply(bool writeEnableClock = true, CallSite site = CallSite())
     {
         model.ApplySettings(writeEnableClock);
-        ExpectAllClosed();
+        ExpectAllClosed(site);
     }
     std::string Message(size_t index) const
     {

@@ -1,6 +1,8 @@
-# Registry model and settings model tests. The driver value table needs no registry and also
-# runs under Wine; the rest run natively against the in-memory registry.
+# Registry model and settings model tests. The driver value table and the COM registration
+# facts need no registry and also run under Wine; the rest run natively against the in-memory
+# registry.
 tarv_test(driver_values_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/DriverValuesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ComRegistrationTest.cpp
     LIBS tarv_registry_model)
 if(TARGET tarv_registry_memory)
     tarv_test(registry_model_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/RegistryModelTest.cpp

@@ -17,19 +17,19 @@ STDMETHODIMP CPropertyInterfaceFactory::QueryInterface(REFIID riid, void** ppv)
     return E_NOINTERFACE;
 }
 
-// The count is read back from the member: on Windows 95 the interlocked calls return only the
-// sign of the result.
+// A client's hold on the factory is a hold on the module, as a server lock is. The answers
+// are for diagnostics only; COM never relies on them.
 STDMETHODIMP_(ULONG) CPropertyInterfaceFactory::AddRef()
 {
-    InterlockedIncrement(const_cast<LONG*>(&refCount));
-    return refCount;
+    LockModule();
+    return static_cast<ULONG>(ModuleCount());
 }
 
 // Never deletes: the module destroys the factory when it unloads.
 STDMETHODIMP_(ULONG) CPropertyInterfaceFactory::Release()
 {
-    InterlockedDecrement(const_cast<LONG*>(&refCount));
-    return refCount;
+    UnlockModule();
+    return static_cast<ULONG>(ModuleCount());
 }
 
 STDMETHODIMP CPropertyInterfaceFactory::CreateInstance(IUnknown* outer, REFIID riid, void** ppv)

@@ -4,13 +4,20 @@
 #include "page/server/win32/ClassFactory.h"
 #include "page/server/win32/PropertyApp.h"
 #include "platform/win32/Win32Platform.h"
+#include "registry/ComRegistration.h"
 #include "registry/win32/Win32Registry.h"
 
 namespace {
 
-// {7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}
-const CLSID CLSID_PropertyInterface = {
-    0x7D2E41C6, 0x3A5F, 0x4B10, {0x9C, 0x84, 0x2F, 0x61, 0xA0, 0xD9, 0xE3, 0x75}};
+using tarv::ClassId;
+
+// Filled in by the compiler from the class identifier's text.
+constexpr CLSID CLSID_PropertyInterface = {
+    ClassId.data1,
+    ClassId.data2,
+    ClassId.data3,
+    {ClassId.data4[0], ClassId.data4[1], ClassId.data4[2], ClassId.data4[3], ClassId.data4[4],
+     ClassId.data4[5], ClassId.data4[6], ClassId.data4[7]}};
 
 }  // namespace
 
@@ -24,12 +31,9 @@ STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv)
     return factory->QueryInterface(riid, ppv);
 }
 
-STDAPI DllCanUnloadNow()
-{
-    tarv::CPropertyInterfaceFactory* factory = tarv::TheApp().factory;
-    if (tarv::ModuleCount() != 0 || (factory && factory->IsHeldByClient())) return S_FALSE;
-    return S_OK;
-}
+// Objects, server locks, client holds on the factory and sheet pages all count in the one
+// module count.
+STDAPI DllCanUnloadNow() { return tarv::ModuleCount() != 0 ? S_FALSE : S_OK; }
 
 STDAPI DllRegisterServer()
 {
