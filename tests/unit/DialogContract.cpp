@@ -4,9 +4,9 @@
 
 namespace tarv {
 
-void ExpectComboBoxBehaviour(Dialog& dialog, int combo, const char* callerFile, int callerLine)
+void ExpectComboBoxBehaviour(Dialog& dialog, int combo, const CallSite& site)
 {
-    TRACE_CALLER();
+    CallerTrace trace(site);
     dialog.ComboResetContent(combo);
     const char* items[] = {"60", "72", "75", "Optimal"};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(i, dialog.ComboAddString(combo, items[i])) << "appended";
@@ -50,9 +50,9 @@ void ExpectComboBoxBehaviour(Dialog& dialog, int combo, const char* callerFile, 
     EXPECT_EQ(ComboError, dialog.ComboGetLBText(combo, 0, &buffer[0], 16));
 }
 
-void ExpectRadioButtonBehaviour(Dialog& dialog, int first, int last, const char* callerFile, int callerLine)
+void ExpectRadioButtonBehaviour(Dialog& dialog, int first, int last, const CallSite& site)
 {
-    TRACE_CALLER();
+    CallerTrace trace(site);
     for (int checked : {first + 1, last, first}) {
         dialog.CheckRadioButton(first, last, checked);
         for (int id = first; id <= last; ++id)
@@ -60,9 +60,9 @@ void ExpectRadioButtonBehaviour(Dialog& dialog, int first, int last, const char*
     }
 }
 
-void ExpectWindowPlacement(Dialog& dialog, const char* callerFile, int callerLine)
+void ExpectWindowPlacement(Dialog& dialog, const CallSite& site)
 {
-    TRACE_CALLER();
+    CallerTrace trace(site);
     EXPECT_GT(dialog.ScreenWidth(), 300);
     EXPECT_GT(dialog.ScreenHeight(), 200);
     dialog.MoveWindow(10, 20, 300, 200);

@@ -3,16 +3,16 @@
 // real controls of a modal dialog.
 #pragma once
 
-#include "tests/unit/CallerLine.h"
+#include "tests/unit/CallSite.h"
 #include "ui/Dialog.h"
 
 namespace tarv {
 
 // combo is an empty, unsorted combo box with an edit field.
-void ExpectComboBoxBehaviour(Dialog& dialog, int combo, CALLER_LINE);
+void ExpectComboBoxBehaviour(Dialog& dialog, int combo, const CallSite& site = CallSite());
 // first to last are three radio buttons that do not check themselves.
-void ExpectRadioButtonBehaviour(Dialog& dialog, int first, int last, CALLER_LINE);
+void ExpectRadioButtonBehaviour(Dialog& dialog, int first, int last, const CallSite& site = CallSite());
 // The window is top-level and may be moved anywhere on the screen.
-void ExpectWindowPlacement(Dialog& dialog, CALLER_LINE);
+void ExpectWindowPlacement(Dialog& dialog, const CallSite& site = CallSite());
 
 }  // namespace tarv

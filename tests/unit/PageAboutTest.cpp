@@ -2,7 +2,7 @@
 // the bounded result whatever the caller passes.
 #include "page/AboutGroup.h"
 
-#include "tests/unit/CallerLine.h"
+#include "tests/unit/CallSite.h"
 #include "tests/unit/FakeModuleVersion.h"
 #include "ui/headless/HeadlessDialog.h"
 
@@ -16,9 +16,9 @@ namespace {
 
 typedef FakeModuleVersion FakeModule;
 
-std::string Format(unsigned long most, unsigned long least, unsigned size = 64, CALLER_LINE)
+std::string Format(unsigned long most, unsigned long least, unsigned size = 64, CallSite site = CallSite())
 {
-    TRACE_CALLER();
+    CallerTrace trace(site);
     std::string buffer(size + 8, '#');  // marker bytes past the end catch an overrun
     FormatVersion(&buffer[0], size, most, least);
     EXPECT_EQ(std::string(8, '#'), buffer.substr(size)) << "wrote past the buffer";

@@ -6,7 +6,7 @@
 #include "platform/fake/FakePlatform.h"
 #include "registry/memory/MemoryRegistry.h"
 #include "resources/page/PageResources.h"
-#include "tests/unit/CallerLine.h"
+#include "tests/unit/CallSite.h"
 #include "tests/unit/FakeModuleVersion.h"
 #include "ui/headless/HeadlessDialog.h"
 #include "ui/headless/HeadlessPageSheet.h"
@@ -59,22 +59,22 @@ class PageTest : public ::testing::Test {
 protected:
     PageTest() : page(dialog, sheet, registry, platform, version) { platform.PoseAsWindows98(); }
 
-    void Seed(const std::string& sections, CALLER_LINE)
+    void Seed(const std::string& sections, CallSite site = CallSite())
     {
-        TRACE_CALLER();
+        CallerTrace trace(site);
         std::string error;
         ASSERT_TRUE(registry.LoadRegText("REGEDIT4\n\n" + sections, &error)) << error;
     }
     // A typical Windows 98 PC: one Voodoo5 5500 at 0000, limits 120..220.
-    void SeedWin98(int enableClock, const std::string& clock = "", CALLER_LINE)
+    void SeedWin98(int enableClock, const std::string& clock = "", CallSite site = CallSite())
     {
-        TRACE_CALLER();
+        CallerTrace trace(site);
         Seed(Product(120, 220, enableClock) + Voodoo5(Instance0, clock));
     }
     // The sheet creates the page window: a fresh window of template 501.
-    void Open(CALLER_LINE)
+    void Open(CallSite site = CallSite())
     {
-        TRACE_CALLER();
+        CallerTrace trace(site);
         dialog.Reset();
         DialogRect productLine = {137, 158, 232, 167};
         DialogRect versionLine = {137, 178, 232, 187};
@@ -83,9 +83,9 @@ protected:
         EXPECT_TRUE(page.OnInitDialog());
         ExpectAllClosed();
     }
-    void Click(int id, CALLER_LINE)
+    void Click(int id, CallSite site = CallSite())
     {
-        TRACE_CALLER();
+        CallerTrace trace(site);
         page.OnCommand(id);
         ExpectAllClosed();
     }
@@ -94,9 +94,9 @@ protected:
         dialog.DragTrackbar(IDC_CLOCK_TRACKBAR, position);
         page.OnHScroll(IDC_CLOCK_TRACKBAR);
     }
-    void ExpectAllClosed(CALLER_LINE)
+    void ExpectAllClosed(CallSite site = CallSite())
     {
-        TRACE_CALLER();
+        CallerTrace trace(site);
         EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open";
     }
 
