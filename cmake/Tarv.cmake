@@ -1,25 +1,22 @@
 # Helpers shared by every folder's CMakeLists.txt.
+include_guard(GLOBAL)
 
-# GoogleTest from Debian's source package, built once per tree. Under Wine it is linked
-# statically so a test program needs no runtime DLLs beside it.
-if(NOT TARGET gtest)
-    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
-    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-endif()
+# GoogleTest from Debian's source package. Under Wine it is linked statically so a test
+# program needs no runtime DLLs beside it.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
+if(TARV_WINDOWS)
+    include(${CMAKE_CURRENT_LIST_DIR}/Win95Product.cmake)
+endif()
 
 # A library of platform-free product code. On Windows it is compiled with the shipped
 # binaries' flags, so tests under Wine run the very code that ships.
 function(tarv_core_library name)
     add_library(${name} STATIC ${ARGN})
     if(TARV_WINDOWS)
-        target_compile_definitions(${name} PUBLIC WINVER=0x0400 _WIN32_WINDOWS=0x0400
-            _WIN32_WINNT=0x0400 _WIN32_IE=0x0300 NOMINMAX WIN32_LEAN_AND_MEAN)
-        target_compile_options(${name} PRIVATE -Os -march=i586 -fno-exceptions -fno-rtti
-            -fno-asynchronous-unwind-tables -fno-threadsafe-statics -fno-stack-protector
-            -fcheck-new -ffunction-sections -fdata-sections -finput-charset=UTF-8
-            -fexec-charset=CP1252)
+        tarv_win95_code(${name})
     endif()
 endfunction()
 
@@ -28,7 +25,7 @@ endfunction()
 # time through the Wine emulator, so each case is run and counted on its own.
 function(tarv_test name)
     if(TARV_FUZZ)
-        return()
+        message(FATAL_ERROR "${name}: the fuzz build makes no GoogleTest programs")
     endif()
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
@@ -46,7 +43,7 @@ endfunction()
 # tarv_fuzz_target(name SOURCES a.cpp LIBS lib1).
 function(tarv_fuzz_target name)
     if(NOT TARV_FUZZ)
-        return()
+        message(FATAL_ERROR "${name}: fuzz targets belong to the fuzz build (TARV_FUZZ)")
     endif()
     cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${F_SOURCES})

@@ -34,5 +34,12 @@ function(tarv_win95_binary target kind)
             -Wl,--image-base,0x400000)
     endif()
     target_sources(${target} PRIVATE $<TARGET_OBJECTS:tarv_runtime>)
-    set_target_properties(${target} PROPERTIES PREFIX "" LINKER_LANGUAGE CXX)
+    # The stripped binary keeps no symbols; the map tells the import check where its
+    # constructor list lies.
+    set(link_map ${CMAKE_CURRENT_BINARY_DIR}/${target}.map)
+    target_link_options(${target} PRIVATE -Wl,-Map=${link_map})
+    set_target_properties(${target} PROPERTIES PREFIX "" LINKER_LANGUAGE CXX
+        TARV_LINK_MAP ${link_map})
 endfunction()
+
+include(${CMAKE_CURRENT_LIST_DIR}/ImportCheck.cmake)

@@ -22,8 +22,11 @@ std::vector<unsigned char> Bytes(const std::string& s) {
     return std::vector<unsigned char>(s.begin(), s.end());
 }
 
+// A failure names the calling case's line (the trailing arguments default to it).
 std::vector<unsigned char> Value(const MemoryRegistry& reg, RegHive hive, const std::string& path,
-                                 const char* name, unsigned long* type = nullptr) {
+                                 const char* name, unsigned long* type = nullptr,
+                                 const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
+    ::testing::ScopedTrace caller(file, line, "Value() called here");
     std::vector<unsigned char> data;
     unsigned long ignored = 0;
     EXPECT_TRUE(reg.GetValue(hive, path.c_str(), name, type ? type : &ignored, &data))

@@ -49,8 +49,11 @@ protected:
             made_.push_back({hive, path.substr(0, at)});
     }
 
-    // Creates (or opens) a key below the scratch key with read and write access.
-    RegKey Create(const std::string& sub, RegHive hive = HiveLocalMachine) {
+    // Creates (or opens) a key below the scratch key with read and write access. A failure
+    // names the calling case's line (the trailing arguments default to it).
+    RegKey Create(const std::string& sub, RegHive hive = HiveLocalMachine,
+                  const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
+        ::testing::ScopedTrace caller(file, line, "Create() called here");
         std::string path = hive == HiveClassesRoot ? classesBase_ : base_;
         if (!sub.empty()) path += "\\" + sub;
         Track(hive, path);

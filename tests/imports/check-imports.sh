@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Checks a shipped binary against what a retail Windows 95 offers: every imported function must
 # be on the allowlist (DLL!Function lines), the subsystem and OS versions must be 4.0, the
-# binary must be 32-bit x86, its exports must be among the given names and it must stay
-# below a size limit.
-# Usage: check-imports.sh OBJDUMP ALLOWLIST BINARY MAX_BYTES [--all] EXPORT...
+# binary must be 32-bit x86, its exports must be among the given names, it must stay below a
+# size limit and its constructor list must be empty (the small runtime never runs one).
+# Usage: check-imports.sh OBJDUMP ALLOWLIST BINARY LINK_MAP MAX_BYTES [--all] EXPORT...
+#   LINK_MAP: the linker's map of BINARY (-Wl,-Map), which tells where the list lies
 #   --all: every listed export must be present (otherwise they are only allowed).
 set -u
-objdump=$1 allowlist=$2 binary=$3 max_bytes=$4
-shift 4
+objdump=$1 allowlist=$2 binary=$3 link_map=$4 max_bytes=$5
+shift 5
 require_all=0
 if [ "${1:-}" = --all ]; then require_all=1; shift; fi
 allowed_exports=("$@")
@@ -51,6 +52,32 @@ if [ "$require_all" = 1 ]; then
     for export in "${allowed_exports[@]}"; do
         grep -qxF "$export" <<<"$exports" || fail "$name does not export $export"
     done
+fi
+
+# Static constructors. The PE linker script places the list inside .text between two markers,
+# __CTOR_LIST__ (-1) and a closing 0, with every object's .ctors in between; the stripped
+# binary has no symbols, so the map says where the list starts and ends. .init_array or
+# .ctors left as sections of their own would be lists nothing walks at all.
+orphans=$("$objdump" -h "$binary" | awk '$2 ~ /^\.(ctors|ctor|init_array)/ { print $2 }' | paste -sd ' ')
+[ -z "$orphans" ] || fail "$name has constructor sections of its own: $orphans"
+if [ -f "$link_map" ]; then
+    # Start: the address of "__CTOR_LIST__ = ."; end: the first "LONG 0x0" after it.
+    read -r ctor_start ctor_end < <(awk '
+        $2 == "__CTOR_LIST__" && $3 == "=" { start = $1; next }
+        start != "" && $3 == "LONG" && $4 == "0x0" { print start, $1; exit }' "$link_map")
+    if [ -z "${ctor_start:-}" ] || [ -z "${ctor_end:-}" ]; then
+        fail "$name: no constructor list in $link_map (map not understood)"
+    else
+        ctors=$(( (ctor_end - ctor_start - 4) / 4 ))
+        [ "$ctors" -eq 0 ] || fail "$name runs $ctors static constructor(s)"
+        # The markers themselves, read from the binary: the map belongs to this very link.
+        markers=$("$objdump" -s -j .text --start-address=$((ctor_start)) \
+            --stop-address=$((ctor_end + 4)) "$binary" | awk '/^ [0-9a-f]+ / { print $2 $3 }' | head -n 1)
+        [ "$ctors" -ne 0 ] || [ "$markers" = ffffffff00000000 ] ||
+            fail "$name: the constructor list markers are not at the map's address (found $markers)"
+    fi
+else
+    fail "$link_map does not exist"
 fi
 
 size=$(stat -c %s "$binary")

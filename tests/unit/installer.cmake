@@ -1,21 +1,17 @@
 # The installer core: natively against the in-memory registry; under Wine the shared
 # registration scenarios against advapi32 and the compiled string table.
-if(TARGET tarv_installer AND TARGET tarv_registry_memory)
+if(NOT TARV_WINDOWS)
     tarv_test(installer_tests
         SOURCES unit/InstallerStartupTest.cpp unit/InstallerRegistrationTest.cpp
                 unit/InstallerStringsTest.cpp unit/InstallerScenarios.cpp
         LIBS tarv_installer tarv_registry_memory tarv_registry_model tarv_text)
-    if(TARGET installer_tests)
-        target_compile_definitions(installer_tests PRIVATE TARV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-    endif()
+    target_compile_definitions(installer_tests PRIVATE TARV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 endif()
 
-if(TARV_WINDOWS AND TARGET tarv_installer AND TARGET tarv_registry_win32)
+if(TARV_WINDOWS)
     get_property(strings_object GLOBAL PROPERTY TARV_INSTALLER_STRINGS_OBJECT)
     tarv_test(installer_win32_tests
         SOURCES unit/InstallerWin32Test.cpp unit/InstallerScenarios.cpp ${strings_object}
         LIBS tarv_installer tarv_registry_win32 tarv_registry_model tarv_text)
-    if(TARGET installer_win32_tests)
-        add_dependencies(installer_win32_tests tarv_installer_strings)
-    endif()
+    add_dependencies(installer_win32_tests tarv_installer_strings)
 endif()

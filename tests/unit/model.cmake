@@ -4,7 +4,7 @@
 tarv_test(driver_values_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/DriverValuesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComRegistrationTest.cpp
     LIBS tarv_registry_model)
-if(TARGET tarv_registry_memory)
+if(NOT TARV_WINDOWS)
     tarv_test(registry_model_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/RegistryModelTest.cpp
         LIBS tarv_registry_model tarv_registry_memory)
     tarv_test(settings_model_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/SettingsModelTest.cpp

@@ -1,6 +1,6 @@
 # The settings page and its About group on the headless dialog and the in-memory registry, and
 # the headless window layer itself.
-if(TARGET tarv_registry_memory AND TARGET tarv_ui_headless)
+if(NOT TARV_WINDOWS)
     tarv_test(page_tests SOURCES unit/PageTest.cpp unit/PageAboutTest.cpp unit/WindowLayerTest.cpp
         unit/DialogContract.cpp
         LIBS tarv_page tarv_ui_headless tarv_registry_memory)

@@ -1,5 +1,5 @@
 # The refresh-rate store against the in-memory registry.
-if(TARGET tarv_registry_memory)
+if(NOT TARV_WINDOWS)
     tarv_test(refresh_store_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/RefreshStoreTest.cpp
         LIBS tarv_refresh_store tarv_registry_memory)
 endif()

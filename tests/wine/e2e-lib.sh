@@ -117,12 +117,25 @@ e2e_export() {
         ' >"$E2E_DIR/$name.txt"
 }
 
+# Where the test script made the check that is being reported: the first caller that is
+# neither in this file nor a check helper of the script's own, so a failure names the
+# scenario's line rather than a helper's.
+e2e_caller() {
+    local i
+    for ((i = 1; i < ${#BASH_SOURCE[@]}; i++)); do
+        if [ "${BASH_SOURCE[$i]}" != "${BASH_SOURCE[0]}" ] && [[ ${FUNCNAME[$i]} != check* ]]; then
+            echo "$(basename "${BASH_SOURCE[$i]}"):${BASH_LINENO[$((i - 1))]}"
+            return
+        fi
+    done
+}
+
 check() {
     local what=$1; shift
     if "$@"; then
         echo "ok   - $what"
     else
-        echo "FAIL - $what"
+        echo "FAIL - $what ($(e2e_caller))"
         E2E_FAILURES=$((E2E_FAILURES + 1))
     fi
 }
@@ -162,7 +175,7 @@ check_value() {
     if [ "$got" = "$5" ]; then
         echo "ok   - $1"
     else
-        echo "FAIL - $1: expected [$5], found [$got]"
+        echo "FAIL - $1 ($(e2e_caller)): expected [$5], found [$got]"
         E2E_FAILURES=$((E2E_FAILURES + 1))
     fi
 }
@@ -172,7 +185,7 @@ check_same() {
     if cmp -s "$E2E_DIR/$2.reg" "$E2E_DIR/$3.reg"; then
         echo "ok   - $1"
     else
-        echo "FAIL - $1:"
+        echo "FAIL - $1 ($(e2e_caller)):"
         diff "$E2E_DIR/$2.txt" "$E2E_DIR/$3.txt" | sed 's/^/    /' | head -n 40
         E2E_FAILURES=$((E2E_FAILURES + 1))
     fi
@@ -188,7 +201,7 @@ check_changes() {
     if [ "$expected" = "$actual" ]; then
         echo "ok   - $1"
     else
-        echo "FAIL - $1"
+        echo "FAIL - $1 ($(e2e_caller))"
         echo "    expected changes:"; sed 's/^/      /' <<<"$expected"
         echo "    actual changes:"; sed 's/^/      /' <<<"$actual"
         E2E_FAILURES=$((E2E_FAILURES + 1))

@@ -20,7 +20,7 @@ check_story() {
     if [ "$story" = "$2" ]; then
         echo "ok   - $1"
     else
-        echo "FAIL - $1: expected [$2], found [$story]"
+        echo "FAIL - $1 ($(e2e_caller)): expected [$2], found [$story]"
         E2E_FAILURES=$((E2E_FAILURES + 1))
     fi
 }
