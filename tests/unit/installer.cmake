@@ -11,11 +11,9 @@ if(TARGET tarv_installer AND TARGET tarv_registry_memory)
 endif()
 
 if(TARV_WINDOWS AND TARGET tarv_installer AND TARGET tarv_registry_win32)
-    get_property(strings_object GLOBAL PROPERTY TARV_INSTALLER_STRINGS_OBJECT)
     tarv_test(installer_win32_tests
-        SOURCES unit/InstallerWin32Test.cpp unit/InstallerScenarios.cpp ${strings_object}
-        LIBS tarv_installer tarv_registry_win32 tarv_registry_model tarv_text)
-    if(TARGET installer_win32_tests)
-        add_dependencies(installer_win32_tests tarv_installer_strings)
-    endif()
+        SOURCES unit/InstallerWin32Test.cpp unit/InstallerScenarios.cpp
+        LIBS tarv_installer tarv_registry_win32 tarv_registry_model tarv_text
+             tarv_installer_resources)
+
 endif()
