@@ -16,4 +16,8 @@ if(TARV_WINDOWS AND TARGET tarv_installer AND TARGET tarv_registry_win32)
         LIBS tarv_installer tarv_registry_win32 tarv_registry_model tarv_text
              tarv_installer_resources)
 
+    # The compiled resources as the resource loader sees them.
+    tarv_test(installer_resources_win32_tests
+        SOURCES unit/InstallerResourcesWin32Test.cpp
+        LIBS tarv_installer_resources version)
 endif()
