@@ -14,6 +14,10 @@ static const unsigned short EnglishLanguage = 9;  // LANG_ENGLISH
 // Any combo item fits: offered rates are cut to their field, the special texts to theirs.
 static const unsigned ComboItemReadSize = OfferedRatesSize;
 
+// Strings of the three special items, in item order.
+static const unsigned SpecialItemStrings[SpecialItemCount] = {IDS_ITEM_ADAPTER, IDS_ITEM_DEFAULT,
+                                                              IDS_ITEM_OPTIMAL};
+
 static const int DepthRadios[ColorDepthCount] = {IDC_DEPTH_8, IDC_DEPTH_16, IDC_DEPTH_24,
                                                  IDC_DEPTH_32};
 
@@ -82,10 +86,8 @@ void CRefreshRatesDialog::ApplyLanguage()
 {
     // The template's English texts and layout stand; only the item texts are loaded here.
     languageCycleRequest = false;
-    const unsigned itemIds[SpecialItemCount] = {IDS_ITEM_ADAPTER, IDS_ITEM_DEFAULT,
-                                                IDS_ITEM_OPTIMAL};
     for (int i = 0; i < SpecialItemCount; ++i)
-        strings_.LoadText(stringBase + itemIds[i], itemTexts[i], sizeof itemTexts[i]);
+        strings_.LoadText(stringBase + SpecialItemStrings[i], itemTexts[i], sizeof itemTexts[i]);
     LoadDepth(8, false);
     LoadDepth(colorDepth, true);
 }
@@ -118,10 +120,8 @@ void CRefreshRatesDialog::LoadDepth(int depth, bool select)
 void CRefreshRatesDialog::FillRateCombo(const ModeEntry& entry)
 {
     dialog_.ComboResetContent(entry.comboId);
-    const unsigned itemIds[SpecialItemCount] = {IDS_ITEM_ADAPTER, IDS_ITEM_DEFAULT,
-                                                IDS_ITEM_OPTIMAL};
     for (int i = 0; i < SpecialItemCount; ++i) {
-        strings_.LoadText(stringBase + itemIds[i], textBuffer, sizeof textBuffer);
+        strings_.LoadText(stringBase + SpecialItemStrings[i], textBuffer, sizeof textBuffer);
         dialog_.ComboAddString(entry.comboId, textBuffer);
     }
     OfferedRateItems items = SplitOfferedRates(entry.offeredRates);

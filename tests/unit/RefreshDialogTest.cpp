@@ -119,7 +119,9 @@ TEST_F(RefreshDialogTest, ShowsTheItemThatBeginsWithTheStoredTextAndSavesThatDep
 
 TEST_F(RefreshDialogTest, LinkAllWritesEveryDepthOfEveryAdapterThatHasTheModeKey)
 {
-    SeedTwoVoodoo5(Section(Instance("0003", "\\DEFAULT"), "\"RefreshRate\"=\"-1\"\n"));
+    const char longItem[] = "1234567890123456789";  // longer than the stored-rate field
+    SeedTwoVoodoo5(Section(Instance("0003", "\\DEFAULT"), "\"RefreshRate\"=\"-1\"\n") +
+                   Section(ModeKey("0003", 8, "1024,768"), "@=\"60," + std::string(longItem) + "\"\n"));
     Open();
     EXPECT_EQ(Checked, window.GetCheck(IDC_ADAPTER_OPTIMAL_RATE));
     Click(IDC_LINK_ALL_DEPTHS);
@@ -130,15 +132,16 @@ TEST_F(RefreshDialogTest, LinkAllWritesEveryDepthOfEveryAdapterThatHasTheModeKey
     EXPECT_TRUE(window.IsEnabled(IDC_RATE_2048X1536));
     Choose(Rate640, "75");
     Choose(Rate800, "Optimal");
+    Choose(Rate1024, longItem);
     Click(IDC_ADAPTER_DEFAULT_RATE);
     Click(IDC_SAVE);
     for (int depth : {8, 16, 32}) {
         ExpectBoth(depth, "640,480", "sz:75");
         ExpectBoth(depth, "800,600", "sz:-1");
-        ExpectBoth(depth, "1024,768", "<missing>");
+        ExpectBoth(depth, "1024,768", "sz:60");  // a number far outside the rates
     }
+    EXPECT_STREQ("123456789012345", logic.modes[3].storedRate) << "cut at its field";
     EXPECT_FALSE(KeyExists(Instance("0003", "\\MODES\\24"))) << "no key is created";
-    EXPECT_FALSE(KeyExists(ModeKey("0003", 8, "2048,1536")));
     EXPECT_EQ("sz:1", Value(ProductKey, "LinkAllColorDepths"));
     EXPECT_EQ("sz:0", Value(Instance("0003", "\\DEFAULT"), "RefreshRate"));
 
@@ -189,16 +192,6 @@ TEST_F(RefreshDialogTest, WithoutAdapterEveryRateIsDisabledAndSaveWritesTheProdu
     }
     Click(IDC_SAVE);
     EXPECT_EQ(expected.SaveRegText(), registry.SaveRegText());
-}
-
-TEST_F(RefreshDialogTest, AnItemLongerThanTheStoredRateFieldIsCutThere)
-{
-    SeedTwoVoodoo5(Section(ModeKey("0003", 8, "640,480"), "@=\"60,1234567890123456789\"\n"));
-    Open();
-    Choose(Rate640, "1234567890123456789");
-    Click(IDC_SAVE);
-    EXPECT_STREQ("123456789012345", logic.modes[0].storedRate);
-    ExpectBoth(8, "640,480", "sz:60");
 }
 
 }  // namespace
