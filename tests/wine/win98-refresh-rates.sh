@@ -18,15 +18,10 @@ save() {
 save before
 
 e2e_host tab:Tarvello click:1026 dlg:dump dlg:select:1024:100 dlg:click:1051 dlg:click:1034 \
-    dlg:dump dlg:click:2 dump cancel
+    dlg:click:2 dump cancel
 check_log 'the sheet is disabled under the dialog' 'dialog "Refresh Rates", sheet disabled'
 check_log_start 'the 8-bit rates of 0003 are offered' \
     'control 1024 ComboBox "Adapter" selected="Adapter" items=9 enabled=1'
-check_log_start 'a resolution without mode key is disabled' \
-    'control 1019 ComboBox "Adapter" selected="Adapter" items=4 enabled=0'
-check_log_start 'the stored depth is checked' 'control 1028 Button "8 bit color" checked=1 enabled=1'
-check_log_start 'Default puts the adapter setting back' \
-    'control 1050 Button "Default Refresh Rate" checked=1 enabled=1'
 check_log 'the tab is not marked modified' 'page "Tarvello" apply button disabled'
 save cancelled
 check_same 'Cancel: HKLM\System\CurrentControlSet\Services unchanged' services-before services-cancelled
@@ -37,10 +32,7 @@ check_same 'Cancel: HKLM\Software\Tarvello unchanged' product-before product-can
 # so 800x600 (shown as Adapter at 16 bits) loses the 8-bit value saved before.
 e2e_host tab:Tarvello click:1026 dlg:select:1024:75 dlg:select:1025:Optimal dlg:click:1033 \
     dlg:click:1029 dlg:select:1020:85 dlg:click:1032 dlg:select:1024:72 dlg:click:1051 \
-    dlg:dump dlg:click:1 dump cancel
-check_log_start 'link all frees every resolution' \
-    'control 1017 ComboBox "Adapter" selected="Adapter" items=4 enabled=1'
-check_log_start 'link all clears the depth radios' 'control 1029 Button "16 bit color" checked=0 enabled=0'
+    dlg:click:1 dump cancel
 check_log 'the tab is still not marked modified' 'page "Tarvello" apply button disabled'
 check_no_log 'no step failed' '^done: [1-9]'
 save after
