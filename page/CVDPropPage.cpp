@@ -1,8 +1,10 @@
 #include "page/CVDPropPage.h"
 
 #include "page/HiddenGesture.h"
+#include "page/refresh/CRefreshRatesDialog.h"
 #include "registry/OsFlavor.h"
 #include "resources/page/PageResources.h"
+#include "resources/page/RefreshResources.h"
 #include "text/Text.h"
 
 namespace tarv {
@@ -10,7 +12,8 @@ namespace tarv {
 static const unsigned short EnglishLanguage = 9;  // LANG_ENGLISH
 
 CVDPropPage::CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry,
-                         PlatformQueries& platform, ModuleVersionSource& version)
+                         PlatformQueries& platform, ModuleVersionSource& version,
+                         ModalDialogRunner& runner, StringTable& strings)
     : modifiedSignalled(false),
       languageCycleRequest(false),
       cycledLanguage(EnglishLanguage),
@@ -18,8 +21,11 @@ CVDPropPage::CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry,
       settings(registry, dialog),
       dialog_(dialog),
       sheet_(sheet),
+      registry_(registry),
       platform_(platform),
-      version_(version)
+      version_(version),
+      runner_(runner),
+      strings_(strings)
 {
     textBuffer[0] = 0;
     suffixBuffer[0] = 0;
@@ -164,7 +170,10 @@ void CVDPropPage::OnEnableClockClicked()
 
 void CVDPropPage::OnRefreshRatesClicked()
 {
-    // The refresh-rate table has no dialog of its own yet; the page's state is untouched.
+    // The dialog writes its own values when the user saves; the page's state and its
+    // modified mark stay as they are, whatever the dialog ends with.
+    CRefreshRatesDialog refreshRates(runner_.Window(), registry_, strings_);
+    runner_.Run(IDD_REFRESH_RATES, refreshRates);
 }
 
 void CVDPropPage::OnFactoryDefaults()

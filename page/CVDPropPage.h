@@ -7,8 +7,10 @@
 #include "page/AboutGroup.h"
 #include "page/SettingsModel.h"
 #include "platform/PlatformQueries.h"
+#include "platform/StringTable.h"
 #include "registry/Registry.h"
 #include "ui/Dialog.h"
+#include "ui/ModalDialogRunner.h"
 #include "ui/PropertyPageLogic.h"
 
 namespace tarv {
@@ -17,10 +19,11 @@ const unsigned PageTextSize = 512;
 
 class CVDPropPage : public PropertyPageLogic {
 public:
-    // dialog is the page window the handlers work on and sheet the sheet that holds it; the
-    // other three stand for the system.
+    // dialog is the page window the handlers work on and sheet the sheet that holds it; runner
+    // runs the Refresh Rates dialog and strings is the library's string table; the other three
+    // stand for the system.
     CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry, PlatformQueries& platform,
-                ModuleVersionSource& version);
+                ModuleVersionSource& version, ModalDialogRunner& runner, StringTable& strings);
 
     bool OnInitDialog() override;
     void OnOK() override;
@@ -62,8 +65,11 @@ private:
 
     Dialog& dialog_;
     PageSheet& sheet_;
+    Registry& registry_;
     PlatformQueries& platform_;
     ModuleVersionSource& version_;
+    ModalDialogRunner& runner_;
+    StringTable& strings_;
 };
 
 }  // namespace tarv

@@ -3,9 +3,11 @@
 #include "page/CVDPropPage.h"
 #include "page/win32/Win32ModuleVersion.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32StringTable.h"
 #include "registry/win32/Win32Registry.h"
 #include "resources/page/PageResources.h"
 #include "ui/win32/PropertyPage.h"
+#include "ui/win32/TopLevelOwnerRunner.h"
 #include "ui/win32/Win32Dialog.h"
 
 namespace tarv {
@@ -18,16 +20,21 @@ struct SettingsPageParts {
     explicit SettingsPageParts(HINSTANCE module)
         : platform(module),
           version(module),
+          strings(module),
           sheet(dialog),
-          logic(dialog, sheet, registry, platform, version)
+          refreshRatesRunner(module, dialog),
+          logic(dialog, sheet, registry, platform, version, refreshRatesRunner, strings)
     {
     }
 
     Win32Registry registry;
     Win32Platform platform;
     Win32ModuleVersion version;
+    Win32StringTable strings;
     Win32Dialog dialog;
     Win32PageSheet sheet;
+    // The Refresh Rates dialog is owned by the sheet, which it disables while it runs.
+    TopLevelOwnerRunner refreshRatesRunner;
     CVDPropPage logic;
 };
 

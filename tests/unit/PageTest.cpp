@@ -4,11 +4,14 @@
 #include "page/CVDPropPage.h"
 
 #include "platform/fake/FakePlatform.h"
+#include "platform/fake/FakeStringTable.h"
 #include "registry/memory/MemoryRegistry.h"
 #include "resources/page/PageResources.h"
+#include "resources/page/RefreshResources.h"
 #include "tests/unit/CallSite.h"
 #include "tests/unit/FakeModuleVersion.h"
 #include "ui/headless/HeadlessDialog.h"
+#include "ui/headless/HeadlessModalRunner.h"
 #include "ui/headless/HeadlessPageSheet.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +60,10 @@ std::string Swap(const char* instance, const char* subkey, const char* name)
 
 class PageTest : public ::testing::Test {
 protected:
-    PageTest() : page(dialog, sheet, registry, platform, version) { platform.PoseAsWindows98(); }
+    PageTest() : page(dialog, sheet, registry, platform, version, runner, strings)
+    {
+        platform.PoseAsWindows98();
+    }
 
     void Seed(const std::string& sections, CallSite site = CallSite())
     {
@@ -126,6 +132,8 @@ protected:
     HeadlessDialog dialog;
     HeadlessPageSheet sheet;
     FakeModuleVersion version;  // the library's own file: version 1.0.0.0 unless a test says otherwise
+    HeadlessModalRunner runner;
+    FakeStringTable strings;
     CVDPropPage page;
 };
 
@@ -472,14 +480,27 @@ TEST_F(PageTest, VersionLineGestureLeavesThePageAsItIs)
     EXPECT_EQ(0, sheet.changedCount);
 }
 
-TEST_F(PageTest, RefreshRatesButtonChangesNothing)
+TEST_F(PageTest, RefreshRatesButtonRunsTheDialogAndLeavesThePageAlone)
 {
-    SeedWin98(0);
+    SeedWin98(1, "175");
+    Seed(Section(std::string(Instance0) + "\\MODES\\8\\640,480", "@=\"60,75\"\n"));
     Open();
-    const std::string before = registry.SaveRegText();
+    MoveTrackbar(180);
+    int result = 0;
+    runner.script = [&](int templateId, HeadlessDialog& window) {
+        EXPECT_EQ(IDD_REFRESH_RATES, templateId);
+        window.ComboSelectString(IDC_RATE_640X480, -1, "75");
+        runner.running->OnCommand(IdOk);
+        result = window.endResult;
+    };
     Click(IDC_REFRESH_RATES);
-    EXPECT_EQ(0, sheet.changedCount);
-    EXPECT_EQ(before, registry.SaveRegText());
+
+    EXPECT_EQ(IdOk, result);
+    EXPECT_EQ("75", Value(std::string(Instance0) + "\\MODES\\8\\640,480", "RefreshRate"));
+    EXPECT_EQ(1, sheet.changedCount);
+    EXPECT_TRUE(page.modifiedSignalled);
+    EXPECT_EQ(180, page.settings.currentClock);
+    EXPECT_EQ("175", Value(std::string(Instance0) + "\\DEFAULT", "Grxclock")) << "the page wrote nothing";
 }
 
 }  // namespace

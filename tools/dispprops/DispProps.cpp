@@ -26,6 +26,16 @@
 //   until:PATH       keep the sheet running until the file PATH exists or the sheet closes
 //   wait             keep the sheet running until the user closes it
 //   mark:TEXT        write TEXT to the log
+// A step may open a modal dialog (the page's "&Refresh Rates..." button does): the dlg: steps
+// that follow it act on that dialog, one at a time from a timer while its modal loop runs.
+// Each waits for the thread's enabled top-level dialog (not the sheet, not a message box):
+//   dlg:click:ID       a click on button ID of the dialog
+//   dlg:select:ID:TEXT select the item TEXT of combo box ID (CB_SETCURSEL), as the user would
+//   dlg:dump           the sheet's state and every control of the dialog, with the combo
+//                      boxes' selected item and item count
+//   dlg:sleep:MS       leave the dialog open for MS milliseconds
+//   dlg:until:PATH     leave the dialog open until the file PATH exists
+// A dlg: step still waiting when its step has ended counts as failed.
 // Every message box that appears is answered with OK, and its caption and text are logged.
 //
 // Options (before the steps): --log FILE (append the log there as well as to stdout),
@@ -348,22 +358,14 @@ HWND PageControl(int id, const char* step)
     return control;
 }
 
-void DumpControls()
+// One line per child control of parent: id, class, text, check and trackbar or combo state,
+// enabled and visible, and its rectangle in parent's client coordinates.
+void DumpChildControls(HWND parent)
 {
-    HWND page = CurrentPage();
-    if (!page) {
-        Log("dump: no sheet");
-        return;
-    }
-    HWND tabs = PropSheet_GetTabControl(sheet);
-    int current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
-    HWND applyButton = GetDlgItem(sheet, 0x3021);
-    Log("page \"%s\" apply button %s", TabTitle(tabs, current).c_str(),
-        applyButton && IsWindowEnabled(applyButton) ? "enabled" : "disabled");
-    for (HWND control = GetWindow(page, GW_CHILD); control;
+    for (HWND control = GetWindow(parent, GW_CHILD); control;
          control = GetWindow(control, GW_HWNDNEXT)) {
         std::string line;
-        char text[64];
+        char text[160];
         snprintf(text, sizeof text, "control %d %s", GetDlgCtrlID(control),
                  ClassName(control).c_str());
         line = text;
@@ -386,15 +388,131 @@ void DumpControls()
                      static_cast<int>(SendMessageA(control, TBM_GETRANGEMAX, 0, 0)));
             line += text;
         }
+        if (className == "ComboBox") {
+            int selected = static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0));
+            char item[256] = "";
+            if (selected != CB_ERR &&
+                SendMessageA(control, CB_GETLBTEXTLEN, selected, 0) < (LRESULT)sizeof item)
+                SendMessageA(control, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(item));
+            snprintf(text, sizeof text, " selected=\"%s\" items=%d",
+                     selected == CB_ERR ? "<none>" : item,
+                     static_cast<int>(SendMessageA(control, CB_GETCOUNT, 0, 0)));
+            line += text;
+        }
         RECT box;
         GetWindowRect(control, &box);
-        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&box), 2);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&box), 2);
         snprintf(text, sizeof text, " enabled=%d visible=%d rect=%ld,%ld,%ld,%ld",
                  IsWindowEnabled(control) ? 1 : 0, IsWindowVisible(control) ? 1 : 0, box.left,
                  box.top, box.right - box.left, box.bottom - box.top);
         line += text;
         Log("%s", line.c_str());
     }
+}
+
+void DumpControls()
+{
+    HWND page = CurrentPage();
+    if (!page) {
+        Log("dump: no sheet");
+        return;
+    }
+    HWND tabs = PropSheet_GetTabControl(sheet);
+    int current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    HWND applyButton = GetDlgItem(sheet, 0x3021);
+    Log("page \"%s\" apply button %s", TabTitle(tabs, current).c_str(),
+        applyButton && IsWindowEnabled(applyButton) ? "enabled" : "disabled");
+    DumpChildControls(page);
+}
+
+// ---- steps on a modal dialog ---------------------------------------------------------------
+
+std::vector<std::string> modalSteps;  // dlg: steps still to run, first at the front
+DWORD modalStepStart = 0;             // when the front step began waiting (sleep)
+int modalFailures = 0;
+
+BOOL CALLBACK FindModalDialog(HWND window, LPARAM lParam)
+{
+    if (window != sheet && IsWindowVisible(window) && IsWindowEnabled(window) &&
+        ClassName(window) == "#32770" && !IsMessageBox(window)) {
+        *reinterpret_cast<HWND*>(lParam) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND ModalDialog()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindModalDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Runs the front dlg: step on dialog; false while it is still waiting.
+bool RunModalStep(HWND dialog, const std::string& step)
+{
+    std::string rest = step.substr(4);
+    std::string verb = rest.substr(0, rest.find(':'));
+    std::string argument = rest.find(':') == std::string::npos ? "" : rest.substr(rest.find(':') + 1);
+    if (verb == "click") {
+        int id = atoi(argument.c_str());
+        HWND control = GetDlgItem(dialog, id);
+        if (!control) {
+            Log("dlg:click: no control %d in the dialog", id);
+            ++modalFailures;
+            return true;
+        }
+        Log("dialog: clicked %d", id);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control));
+    } else if (verb == "select") {
+        int id = atoi(argument.c_str());
+        std::string text = argument.find(':') == std::string::npos
+                               ? ""
+                               : argument.substr(argument.find(':') + 1);
+        HWND combo = GetDlgItem(dialog, id);
+        int index = combo ? static_cast<int>(SendMessageA(combo, CB_FINDSTRINGEXACT, -1,
+                                                          reinterpret_cast<LPARAM>(text.c_str())))
+                          : CB_ERR;
+        if (index == CB_ERR) {
+            Log("dlg:select: no item \"%s\" in combo box %d", text.c_str(), id);
+            ++modalFailures;
+            return true;
+        }
+        SendMessageA(combo, CB_SETCURSEL, index, 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+        Log("dialog: selected \"%s\" in %d", text.c_str(), id);
+    } else if (verb == "dump") {
+        Log("dialog \"%s\", sheet %s", WindowText(dialog).c_str(),
+            sheet && IsWindowEnabled(sheet) ? "enabled" : "disabled");
+        DumpChildControls(dialog);
+    } else if (verb == "sleep") {
+        if (!modalStepStart) modalStepStart = GetTickCount();
+        if (GetTickCount() - modalStepStart < static_cast<DWORD>(atoi(argument.c_str())))
+            return false;
+    } else if (verb == "until") {
+        if (GetFileAttributesA(argument.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+    } else {
+        Log("unknown step \"%s\"", step.c_str());
+        ++modalFailures;
+    }
+    return true;
+}
+
+void CALLBACK ModalStepTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    static bool running = false;  // a step's own messages may dispatch the timer again
+    if (running || modalSteps.empty()) return;
+    HWND dialog = ModalDialog();
+    if (!dialog) return;
+    running = true;
+    std::string step = modalSteps.front();
+    if (RunModalStep(dialog, step)) {
+        modalSteps.erase(modalSteps.begin());
+        modalStepStart = 0;
+    }
+    running = false;
 }
 
 typedef HRESULT(STDAPICALLTYPE* ServerEntry)();
@@ -546,8 +664,21 @@ int main(int argc, char** argv)
         OpenDisplayProperties();
         PumpMessages(0);
     }
-    for (int i = first; i < argc; ++i)
+    for (int i = first; i < argc; ++i) {
+        if (strncmp(argv[i], "dlg:", 4) == 0) continue;  // taken with the step before them
+        modalSteps.clear();
+        for (int next = i + 1; next < argc && strncmp(argv[next], "dlg:", 4) == 0; ++next)
+            modalSteps.push_back(argv[next]);
+        UINT_PTR timer = modalSteps.empty() ? 0 : SetTimer(nullptr, 0, 50, ModalStepTimer);
         if (!RunStep(argv[i])) ++failures;
+        if (timer) KillTimer(nullptr, timer);
+        for (const std::string& step : modalSteps) {
+            Log("%s: no dialog to run it on", step.c_str());
+            ++failures;
+        }
+        modalSteps.clear();
+    }
+    failures += modalFailures;
 
     if (sheet) DestroyWindow(sheet);
     sheet = nullptr;
