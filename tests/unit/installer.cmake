@@ -4,7 +4,7 @@ if(NOT TARV_WINDOWS)
     tarv_test(installer_tests
         SOURCES unit/InstallerStartupTest.cpp unit/InstallerRegistrationTest.cpp
                 unit/InstallerStringsTest.cpp unit/InstallerScenarios.cpp
-        LIBS tarv_installer tarv_registry_memory tarv_registry_model tarv_text)
+        LIBS tarv_installer tarv_server_logic tarv_registry_memory tarv_registry_model tarv_text)
     target_compile_definitions(installer_tests PRIVATE TARV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 endif()
 
