@@ -353,25 +353,16 @@ TEST_F(InstallerDialogs, ARefusedRegistryChangeIsReportedInsteadOfSuccess)
         unsigned deny;
         std::vector<std::string> user;
         std::vector<int> dialogs;
-        const char* message;
+        int message;  // resource number
     } cases[] = {
         {"product key not created", false, HiveLocalMachine, ProductSettingsKey,
-         MemoryRegistry::DenyCreate, {"5500 ok"}, {503},
-         "Tarvello could not be installed completely: the registry refused a change. On "
-         "Windows NT and 2000, log on as an administrator and run TARVINST.EXE again."},
-        {"server value refused", false, HiveClassesRoot, ServerKeyPath, MemoryRegistry::DenyWrite,
-         {"5500 gesture ok"}, {503},
-         "Le Tarvello n'a pas pu être installé entièrement : le registre a refusé une "
-         "modification. Sous Windows NT et 2000, ouvrez une session d'administrateur et "
-         "relancez TARVINST.EXE."},
+         MemoryRegistry::DenyCreate, {"5500 ok"}, {503}, StrInstallIncomplete},
+        {"server value refused, after a step to French", false, HiveClassesRoot, ServerKeyPath,
+         MemoryRegistry::DenyWrite, {"5500 gesture ok"}, {503}, 35 + StrInstallIncomplete},
         {"removal stopped", true, HiveLocalMachine, ProductSettingsKey, MemoryRegistry::DenyDelete,
-         {"remove"}, {504},
-         "Tarvello could not be removed completely: the registry refused a change. On "
-         "Windows NT and 2000, log on as an administrator and run TARVINST.EXE again."},
-        {"reinstall stopped at removal", true, HiveLocalMachine, DisplayHandlerKeyPath,
-         MemoryRegistry::DenyDelete, {"reinstall", "5500 ok"}, {504, 503},
-         "Tarvello could not be installed completely: the registry refused a change. On "
-         "Windows NT and 2000, log on as an administrator and run TARVINST.EXE again."},
+         {"remove"}, {504}, StrRemovalIncomplete},
+        {"reinstallation stopped at removal", true, HiveLocalMachine, DisplayHandlerKeyPath,
+         MemoryRegistry::DenyDelete, {"reinstall", "5500 ok"}, {504, 503}, StrInstallIncomplete},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -390,9 +381,9 @@ TEST_F(InstallerDialogs, ARefusedRegistryChangeIsReportedInsteadOfSuccess)
             RunMaintenanceFlow(refusingSystem, installState);
         EXPECT_EQ(c.dialogs, runner.templatesRun);
         ASSERT_EQ(1u, mainWindow.shown.size());
-        EXPECT_EQ(c.message, mainWindow.shown[0].text);
-        EXPECT_EQ(c.message[0] == 'L' ? "Erreur d'installation" : "Install Error",
-                  mainWindow.shown[0].caption);
+        EXPECT_STREQ(FindInstallerString(c.message), mainWindow.shown[0].text.c_str());
+        EXPECT_STREQ(FindInstallerString((c.message - 1) / 35 * 35 + StrNoModelCaption),
+                     mainWindow.shown[0].caption.c_str());
         EXPECT_EQ(MessageIconError, mainWindow.shown[0].style);
     }
 }

@@ -113,6 +113,7 @@ TEST(InstallerStrings, ThreeParallelSetsWithTheReservedNumbersAbsent)
     EXPECT_EQ(" ", Text(35 + StrMaintenanceLine3));
     EXPECT_EQ("Ré&installer", Text(35 + StrReinstall));
     EXPECT_EQ("Sie müssen ein Voodoo5 Karte haben", Text(70 + StrNoModelText));
+    EXPECT_EQ(0u, Text(35 + StrRemovalIncomplete).find("Le Tarvello n'a pas pu être supprimé "));
 }
 
 TEST(InstallerStrings, LibraryNotFoundMessagesBreakAfterTheirHeading)
