@@ -7,6 +7,7 @@
 #include "page/AboutGroup.h"
 #include "page/SettingsModel.h"
 #include "platform/PlatformQueries.h"
+#include "platform/StringTable.h"
 #include "registry/Registry.h"
 #include "ui/Dialog.h"
 #include "ui/PropertyPageLogic.h"
@@ -18,9 +19,9 @@ const unsigned PageTextSize = 512;
 class CVDPropPage : public PropertyPageLogic {
 public:
     // dialog is the page window the handlers work on and sheet the sheet that holds it; the
-    // other three stand for the system.
+    // others stand for the system, strings being the library's own string table.
     CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry, PlatformQueries& platform,
-                ModuleVersionSource& version);
+                ModuleVersionSource& version, StringTable& strings);
 
     bool OnInitDialog() override;
     void OnOK() override;
@@ -37,8 +38,11 @@ public:
     void MarkModified();
     // Tells the sheet that the page is unchanged.
     void ClearModified();
-    // Texts that depend on the settings and the version line; true.
+    // Chooses the language (the system's, or the next of the cycle when the gesture asked for
+    // it), lays the page out for it and writes every text; true.
     bool ApplyLanguage();
+    // The offset of the language's string set, kept in stringBase.
+    int SelectStringBase(int language);
 
     bool modifiedSignalled;
     bool languageCycleRequest;
@@ -58,12 +62,12 @@ private:
     // Toggles a check box the system does not toggle itself; returns the new state as 0 or 1.
     int ToggleCheckBox(int id);
     void EnableClockLabels(bool enabled);
-    void StepLanguage();
 
     Dialog& dialog_;
     PageSheet& sheet_;
     PlatformQueries& platform_;
     ModuleVersionSource& version_;
+    StringTable& strings_;
 };
 
 }  // namespace tarv

@@ -3,6 +3,7 @@
 #include "page/CVDPropPage.h"
 #include "page/win32/Win32ModuleVersion.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32StringTable.h"
 #include "registry/win32/Win32Registry.h"
 #include "resources/page/PageResources.h"
 #include "ui/win32/PropertyPage.h"
@@ -18,14 +19,16 @@ struct SettingsPageParts {
     explicit SettingsPageParts(HINSTANCE module)
         : platform(module),
           version(module),
+          strings(module),
           sheet(dialog),
-          logic(dialog, sheet, registry, platform, version)
+          logic(dialog, sheet, registry, platform, version, strings)
     {
     }
 
     Win32Registry registry;
     Win32Platform platform;
     Win32ModuleVersion version;
+    Win32StringTable strings;
     Win32Dialog dialog;
     Win32PageSheet sheet;
     CVDPropPage logic;
