@@ -13,6 +13,6 @@ endif()
 if(TARV_WINDOWS)
     enable_language(RC)
     tarv_test(page_win32_tests SOURCES unit/PageWin32Test.cpp unit/DialogContract.cpp
-        unit/WindowLayerTest.rc
-        LIBS tarv_ui_win32 tarv_about_win32 tarv_page_resources comctl32 version)
+        unit/LayoutTemplatesTest.cpp unit/WindowLayerTest.rc
+        LIBS tarv_ui_win32 tarv_about_win32 tarv_localisation tarv_page_resources comctl32 version)
 endif()
