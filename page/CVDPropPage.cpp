@@ -4,8 +4,10 @@
 #include "page/localisation/Language.h"
 #include "page/localisation/Layout.h"
 #include "page/localisation/LocalisedTexts.h"
+#include "page/refresh/CRefreshRatesDialog.h"
 #include "registry/OsFlavor.h"
 #include "resources/page/PageResources.h"
+#include "resources/page/RefreshResources.h"
 #include "text/Text.h"
 
 namespace tarv {
@@ -35,7 +37,7 @@ int Count(const LocalisedText (&)[N])
 
 CVDPropPage::CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry,
                          PlatformQueries& platform, ModuleVersionSource& version,
-                         StringTable& strings)
+                         ModalDialogRunner& runner, StringTable& strings)
     : modifiedSignalled(false),
       languageCycleRequest(false),
       cycledLanguage(LanguageEnglish),
@@ -43,8 +45,10 @@ CVDPropPage::CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry,
       settings(registry, dialog),
       dialog_(dialog),
       sheet_(sheet),
+      registry_(registry),
       platform_(platform),
       version_(version),
+      runner_(runner),
       strings_(strings)
 {
     textBuffer[0] = 0;
@@ -206,7 +210,10 @@ void CVDPropPage::OnEnableClockClicked()
 
 void CVDPropPage::OnRefreshRatesClicked()
 {
-    // The refresh-rate table has no dialog of its own yet; the page's state is untouched.
+    // The dialog writes its own values when the user saves; the page's state and its
+    // modified mark stay as they are, whatever the dialog ends with.
+    CRefreshRatesDialog refreshRates(runner_.Window(), registry_, strings_);
+    runner_.Run(IDD_REFRESH_RATES, refreshRates);
 }
 
 void CVDPropPage::OnFactoryDefaults()

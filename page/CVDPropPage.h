@@ -10,6 +10,7 @@
 #include "platform/StringTable.h"
 #include "registry/Registry.h"
 #include "ui/Dialog.h"
+#include "ui/ModalDialogRunner.h"
 #include "ui/PropertyPageLogic.h"
 
 namespace tarv {
@@ -18,10 +19,11 @@ const unsigned PageTextSize = 512;
 
 class CVDPropPage : public PropertyPageLogic {
 public:
-    // dialog is the page window the handlers work on and sheet the sheet that holds it; the
-    // others stand for the system, strings being the library's own string table.
+    // dialog is the page window the handlers work on and sheet the sheet that holds it; runner
+    // runs the Refresh Rates dialog and strings is the library's string table; the other three
+    // stand for the system.
     CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry, PlatformQueries& platform,
-                ModuleVersionSource& version, StringTable& strings);
+                ModuleVersionSource& version, ModalDialogRunner& runner, StringTable& strings);
 
     bool OnInitDialog() override;
     void OnOK() override;
@@ -65,8 +67,10 @@ private:
 
     Dialog& dialog_;
     PageSheet& sheet_;
+    Registry& registry_;
     PlatformQueries& platform_;
     ModuleVersionSource& version_;
+    ModalDialogRunner& runner_;
     StringTable& strings_;
 };
 

@@ -7,6 +7,7 @@
 #include "registry/win32/Win32Registry.h"
 #include "resources/page/PageResources.h"
 #include "ui/win32/PropertyPage.h"
+#include "ui/win32/TopLevelOwnerRunner.h"
 #include "ui/win32/Win32Dialog.h"
 
 namespace tarv {
@@ -21,7 +22,8 @@ struct SettingsPageParts {
           version(module),
           strings(module),
           sheet(dialog),
-          logic(dialog, sheet, registry, platform, version, strings)
+          refreshRatesRunner(module, dialog),
+          logic(dialog, sheet, registry, platform, version, refreshRatesRunner, strings)
     {
     }
 
@@ -31,6 +33,8 @@ struct SettingsPageParts {
     Win32StringTable strings;
     Win32Dialog dialog;
     Win32PageSheet sheet;
+    // The Refresh Rates dialog is owned by the sheet, which it disables while it runs.
+    TopLevelOwnerRunner refreshRatesRunner;
     CVDPropPage logic;
 };
 

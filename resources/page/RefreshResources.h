@@ -58,3 +58,8 @@
 #define IDC_RATES_GROUP 1059
 #define IDC_DEPTH_GROUP 1060
 #define IDC_ADAPTER_GROUP 1061
+
+// The dialog's strings within one language set: the three special combo items, in item order.
+#define IDS_ITEM_ADAPTER 24
+#define IDS_ITEM_DEFAULT 25
+#define IDS_ITEM_OPTIMAL 26

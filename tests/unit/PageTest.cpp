@@ -6,12 +6,15 @@
 #include "page/localisation/Layout.h"
 
 #include "platform/fake/FakePlatform.h"
+#include "platform/fake/FakeStringTable.h"
 #include "registry/memory/MemoryRegistry.h"
 #include "resources/page/PageResources.h"
+#include "resources/page/RefreshResources.h"
 #include "tests/unit/CallSite.h"
 #include "tests/unit/FakeModuleVersion.h"
 #include "tests/unit/RcStrings.h"
 #include "ui/headless/HeadlessDialog.h"
+#include "ui/headless/HeadlessModalRunner.h"
 #include "ui/headless/HeadlessPageSheet.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +63,7 @@ std::string Swap(const char* instance, const char* subkey, const char* name)
 
 class PageTest : public ::testing::Test {
 protected:
-    PageTest() : strings(ReadRcStrings()), page(dialog, sheet, registry, platform, version, strings)
+    PageTest() : strings(ReadRcStrings()), page(dialog, sheet, registry, platform, version, runner, strings)
     {
         platform.PoseAsWindows98();
     }
@@ -128,7 +131,8 @@ protected:
     HeadlessDialog dialog;
     HeadlessPageSheet sheet;
     FakeModuleVersion version;  // the library's own file: version 1.0.0.0 unless a test says otherwise
-    FakeStringTable strings;    // the library's string table
+    HeadlessModalRunner runner;
+    FakeStringTable strings;  // the library's string table
     CVDPropPage page;
 };
 
@@ -556,14 +560,27 @@ TEST_F(PageTest, VersionLineGestureStepsFrenchGermanEnglish)
     ExpectLanguage(dialog, strings, 39, PageLayoutWide);
 }
 
-TEST_F(PageTest, RefreshRatesButtonChangesNothing)
+TEST_F(PageTest, RefreshRatesButtonRunsTheDialogAndLeavesThePageAlone)
 {
-    SeedWin98(0);
+    SeedWin98(1, "175");
+    Seed(Section(std::string(Instance0) + "\\MODES\\8\\640,480", "@=\"60,75\"\n"));
     Open();
-    const std::string before = registry.SaveRegText();
+    MoveTrackbar(180);
+    int result = 0;
+    runner.script = [&](int templateId, HeadlessDialog& window) {
+        EXPECT_EQ(IDD_REFRESH_RATES, templateId);
+        window.ComboSelectString(IDC_RATE_640X480, -1, "75");
+        runner.running->OnCommand(IdOk);
+        result = window.endResult;
+    };
     Click(IDC_REFRESH_RATES);
-    EXPECT_EQ(0, sheet.changedCount);
-    EXPECT_EQ(before, registry.SaveRegText());
+
+    EXPECT_EQ(IdOk, result);
+    EXPECT_EQ("75", Value(std::string(Instance0) + "\\MODES\\8\\640,480", "RefreshRate"));
+    EXPECT_EQ(1, sheet.changedCount);
+    EXPECT_TRUE(page.modifiedSignalled);
+    EXPECT_EQ(180, page.settings.currentClock);
+    EXPECT_EQ("175", Value(std::string(Instance0) + "\\DEFAULT", "Grxclock")) << "the page wrote nothing";
 }
 
 }  // namespace

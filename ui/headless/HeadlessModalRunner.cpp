@@ -6,8 +6,10 @@ int HeadlessModalRunner::Run(int templateId, DialogLogic& logic)
 {
     templatesRun.push_back(templateId);
     window.Reset();
+    running = &logic;
     logic.OnInitDialog();
     if (!window.ended && script) script(templateId, window);
+    running = nullptr;
     return window.ended ? window.endResult : DialogNotCreated;
 }
 

@@ -24,6 +24,8 @@ public:
 
     Script script;
     HeadlessDialog window;
+    // The logic of the run in progress, for scripts that click through it; null between runs.
+    DialogLogic* running = nullptr;
     std::vector<int> templatesRun;
 };
 

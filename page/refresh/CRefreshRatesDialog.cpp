@@ -1,0 +1,288 @@
+#include "page/refresh/CRefreshRatesDialog.h"
+
+#include "page/refresh/OfferedRates.h"
+#include "page/refresh/RefreshStore.h"
+#include "registry/ProductSettings.h"
+#include "registry/RegistryValues.h"
+#include "resources/page/RefreshResources.h"
+#include "text/Text.h"
+
+namespace tarv {
+
+static const unsigned short EnglishLanguage = 9;  // LANG_ENGLISH
+
+// Any combo item fits: offered rates are cut to their field, the special texts to theirs.
+static const unsigned ComboItemReadSize = OfferedRatesSize;
+
+static const int DepthRadios[ColorDepthCount] = {IDC_DEPTH_8, IDC_DEPTH_16, IDC_DEPTH_24,
+                                                 IDC_DEPTH_32};
+
+CRefreshRatesDialog::CRefreshRatesDialog(Dialog& dialog, Registry& registry,
+                                         StringTable& strings)
+    : linkAllDepths(0),
+      languageCycleRequest(false),
+      cycledLanguage(EnglishLanguage),
+      stringBase(0),
+      colorDepth(DefaultColorDepth),
+      adapterList(EmptyAdapterList),
+      adapterSetting(DefaultRefreshRate),
+      dialog_(dialog),
+      registry_(registry),
+      strings_(strings)
+{
+    for (int i = 0; i < SpecialItemCount; ++i) itemTexts[i][0] = 0;
+    textBuffer[0] = 0;
+    ResetModeEntries(modes);
+}
+
+bool CRefreshRatesDialog::OnInitDialog()
+{
+    // Every run starts afresh; only the registry carries anything from one to the next.
+    linkAllDepths = 0;
+    languageCycleRequest = false;
+    cycledLanguage = EnglishLanguage;
+    stringBase = 0;
+    colorDepth = DefaultColorDepth;
+    adapterSetting = DefaultRefreshRate;
+    ResetModeEntries(modes);
+    FindAdapterInstances(registry_, AdapterMarker, &adapterList);
+    ReadProductSettings();
+
+    ApplyLanguage();
+    adapterSetting = ReadAdapterDefault(registry_, CurrentInstance());
+    if (colorDepth == 8) {
+        LoadDepth(8, true);
+    } else {
+        LoadDepth(8, false);
+        LoadDepth(colorDepth, true);
+    }
+    dialog_.SetCheck(IDC_LINK_ALL_DEPTHS, linkAllDepths ? Checked : Unchecked);
+    UpdateDepthRadios(colorDepth);
+    UpdateAdapterRadios(adapterSetting);
+    return true;
+}
+
+void CRefreshRatesDialog::ReadProductSettings()
+{
+    RegKey key;
+    if (!OpenProductSettingsForReading(registry_, &key)) {
+        colorDepth = DefaultColorDepth;
+        linkAllDepths = 0;
+        return;
+    }
+    // Any number is taken as it is: an unknown depth simply shows no radio and no modes.
+    colorDepth = (int)ReadProductNumber(registry_, key, ColorDepthValue, DialogReadSize,
+                                        DefaultColorDepth);
+    linkAllDepths = (int)ReadProductNumber(registry_, key, LinkAllColorDepthsValue,
+                                           DialogReadSize, 0);
+    registry_.CloseKey(key);
+}
+
+void CRefreshRatesDialog::ApplyLanguage()
+{
+    // The template's English texts and layout stand; only the item texts are loaded here.
+    languageCycleRequest = false;
+    const unsigned itemIds[SpecialItemCount] = {IDS_ITEM_ADAPTER, IDS_ITEM_DEFAULT,
+                                                IDS_ITEM_OPTIMAL};
+    for (int i = 0; i < SpecialItemCount; ++i)
+        strings_.LoadText(stringBase + itemIds[i], itemTexts[i], sizeof itemTexts[i]);
+    LoadDepth(8, false);
+    LoadDepth(colorDepth, true);
+}
+
+bool CRefreshRatesDialog::OnRButtonDown(unsigned)
+{
+    // No other language to step to yet; the message goes on to the default handling.
+    return false;
+}
+
+int CRefreshRatesDialog::CurrentInstance() const
+{
+    return adapterList.currentAdapter < 0 ? -1 : adapterList.adapters[adapterList.currentAdapter];
+}
+
+void CRefreshRatesDialog::LoadDepth(int depth, bool select)
+{
+    const int instance = CurrentInstance();
+    for (int i = 0; i < ModeCount; ++i) {
+        ModeEntry& entry = modes[i];
+        ReadMode(registry_, instance, depth, &entry);
+        if (depth == 8) FillRateCombo(entry);
+        if (select) SelectStoredRate(entry);
+        const bool enable = linkAllDepths != 0 || entry.present != 0;
+        dialog_.Enable(entry.labelId, enable);
+        dialog_.Enable(entry.comboId, enable);
+    }
+}
+
+void CRefreshRatesDialog::FillRateCombo(const ModeEntry& entry)
+{
+    dialog_.ComboResetContent(entry.comboId);
+    const unsigned itemIds[SpecialItemCount] = {IDS_ITEM_ADAPTER, IDS_ITEM_DEFAULT,
+                                                IDS_ITEM_OPTIMAL};
+    for (int i = 0; i < SpecialItemCount; ++i) {
+        strings_.LoadText(stringBase + itemIds[i], textBuffer, sizeof textBuffer);
+        dialog_.ComboAddString(entry.comboId, textBuffer);
+    }
+    OfferedRateItems items = SplitOfferedRates(entry.offeredRates);
+    char item[OfferedRatesSize];
+    while (items.Next(item, sizeof item)) dialog_.ComboAddString(entry.comboId, item);
+}
+
+void CRefreshRatesDialog::SelectStoredRate(const ModeEntry& entry)
+{
+    // A rate is looked for by its stored text, so a stored 7 finds the first item that
+    // begins with 7. With no match the combo keeps whatever it showed.
+    const char* text = entry.storedRate;
+    switch (ChoiceFromStoredRate(entry.storedRate).kind) {
+    case RefreshChoice::Adapter:
+        text = itemTexts[0];
+        break;
+    case RefreshChoice::Default:
+        text = itemTexts[1];
+        break;
+    case RefreshChoice::Optimal:
+        text = itemTexts[2];
+        break;
+    default:
+        break;
+    }
+    dialog_.ComboSelectString(entry.comboId, -1, text);
+}
+
+void CRefreshRatesDialog::UpdateDepthRadios(int depth)
+{
+    const bool linked = linkAllDepths != 0;
+    for (int i = 0; i < ColorDepthCount; ++i) {
+        dialog_.SetCheck(DepthRadios[i], !linked && ColorDepths[i] == depth ? Checked : Unchecked);
+        dialog_.Enable(DepthRadios[i], !linked);
+    }
+}
+
+void CRefreshRatesDialog::UpdateAdapterRadios(int setting)
+{
+    dialog_.SetCheck(IDC_ADAPTER_DEFAULT_RATE, setting == DefaultRefreshRate ? Checked : Unchecked);
+    dialog_.SetCheck(IDC_ADAPTER_OPTIMAL_RATE, setting == OptimalRefreshRate ? Checked : Unchecked);
+}
+
+void CRefreshRatesDialog::EnableAllModes(bool enable)
+{
+    for (int i = 0; i < ModeCount; ++i) {
+        dialog_.Enable(modes[i].labelId, enable);
+        dialog_.Enable(modes[i].comboId, enable);
+    }
+}
+
+bool CRefreshRatesDialog::OnCommand(int id)
+{
+    for (int i = 0; i < ColorDepthCount; ++i) {
+        if (id == DepthRadios[i]) {
+            OnColorDepthClicked(ColorDepths[i]);
+            return true;
+        }
+    }
+    switch (id) {
+    case IDC_LINK_ALL_DEPTHS:
+        OnLinkToggled();
+        return true;
+    case IDC_SAVE:
+        SaveAll();
+        return true;
+    case IDC_DEFAULTS:
+        OnDefaultClicked();
+        return true;
+    case IDC_ADAPTER_DEFAULT_RATE:
+    case IDC_ADAPTER_OPTIMAL_RATE:
+        adapterSetting = id == IDC_ADAPTER_DEFAULT_RATE ? DefaultRefreshRate : OptimalRefreshRate;
+        UpdateAdapterRadios(adapterSetting);
+        return true;
+    case IdOk:
+        SaveAll();
+        dialog_.EndDialog(IdOk);
+        return true;
+    case IdCancel:
+        dialog_.EndDialog(IdCancel);
+        return true;
+    }
+    return false;
+}
+
+void CRefreshRatesDialog::OnColorDepthClicked(int depth)
+{
+    // The registry is read again: choices not yet saved are lost.
+    colorDepth = depth;
+    UpdateDepthRadios(depth);
+    LoadDepth(depth, true);
+}
+
+void CRefreshRatesDialog::OnLinkToggled()
+{
+    if (dialog_.GetCheck(IDC_LINK_ALL_DEPTHS) != Unchecked) {
+        dialog_.SetCheck(IDC_LINK_ALL_DEPTHS, Unchecked);
+        linkAllDepths = 0;
+        LoadDepth(colorDepth, true);
+    } else {
+        // The selections shown stay; every resolution can now be chosen.
+        dialog_.SetCheck(IDC_LINK_ALL_DEPTHS, Checked);
+        linkAllDepths = 1;
+        EnableAllModes(true);
+    }
+    UpdateDepthRadios(colorDepth);
+}
+
+void CRefreshRatesDialog::OnDefaultClicked()
+{
+    // Only the controls change; Save or OK writes.
+    for (int i = 0; i < ModeCount; ++i)
+        dialog_.ComboSelectString(modes[i].comboId, -1, itemTexts[0]);
+    adapterSetting = DefaultRefreshRate;
+    UpdateAdapterRadios(adapterSetting);
+}
+
+RefreshChoice CRefreshRatesDialog::ChoiceFromText(const char* text) const
+{
+    if (TextEquals(text, itemTexts[0])) return MakeChoice(RefreshChoice::Adapter);
+    if (TextEquals(text, itemTexts[1])) return MakeChoice(RefreshChoice::Default);
+    if (TextEquals(text, itemTexts[2])) return MakeChoice(RefreshChoice::Optimal);
+    return MakeChoice(RefreshChoice::Rate, ParseLeadingLong(text));
+}
+
+void CRefreshRatesDialog::SaveAll()
+{
+    RegKey key = 0;
+    if (registry_.OpenKey(HiveLocalMachine, ProductSettingsKey, KeySetValue | KeyCreateSubKey,
+                          &key) == RegSuccess) {
+        SetDecimalValue(registry_, key, ColorDepthValue, colorDepth);
+        SetDecimalValue(registry_, key, LinkAllColorDepthsValue, linkAllDepths);
+        registry_.CloseKey(key);
+    }
+    WriteAdapterDefault(registry_, adapterList, (AdapterSetting)adapterSetting);
+    if (linkAllDepths) {
+        for (int i = 0; i < ColorDepthCount; ++i) WriteDepth(ColorDepths[i]);
+    } else {
+        WriteDepth(colorDepth);
+    }
+}
+
+void CRefreshRatesDialog::WriteDepth(int depth)
+{
+    const int count = ListedInstanceCount(adapterList);
+    for (int slot = 0; slot < count; ++slot) {
+        for (int i = 0; i < ModeCount; ++i) {
+            ModeEntry& entry = modes[i];
+            // With nothing selected the entry keeps the text last read, so the stored value
+            // is written back. The choice is taken from the whole item; the entry keeps what
+            // fits its field.
+            char item[ComboItemReadSize];
+            CopyText(item, sizeof item, entry.storedRate);
+            const int selected = dialog_.ComboGetCurSel(entry.comboId);
+            if (selected != ComboError &&
+                dialog_.ComboGetLBText(entry.comboId, selected, item, sizeof item) != ComboError)
+                CopyText(entry.storedRate, sizeof entry.storedRate, item);
+            WriteMode(registry_, adapterList.adapters[slot], depth, entry.name,
+                      ChoiceFromText(item));
+        }
+    }
+}
+
+}  // namespace tarv

@@ -1,0 +1,70 @@
+// The Refresh Rates dialog: for each resolution of the mode table the rate the Voodoo5 driver
+// uses, for one colour depth at a time or for all four at once, and the adapter-wide policy.
+// Values are read from the current adapter and written to every adapter of the list, and
+// only "&Save" and OK write; the dialog remembers its colour depth and link state in the
+// product settings key. One object serves one modal run.
+#pragma once
+
+#include "page/refresh/ModeTable.h"
+#include "page/refresh/RefreshChoice.h"
+#include "platform/StringTable.h"
+#include "registry/AdapterDiscovery.h"
+#include "registry/Registry.h"
+#include "ui/Dialog.h"
+#include "ui/DialogLogic.h"
+
+namespace tarv {
+
+const unsigned RefreshItemTextSize = 64;
+const unsigned RefreshTextBufferSize = 512;
+const int SpecialItemCount = 3;  // Adapter, Default, Optimal
+
+class CRefreshRatesDialog : public DialogLogic {
+public:
+    CRefreshRatesDialog(Dialog& dialog, Registry& registry, StringTable& strings);
+
+    bool OnInitDialog() override;
+    bool OnCommand(int id) override;
+    // The hidden language gesture; the message goes on to the default handling.
+    bool OnRButtonDown(unsigned keyFlags) override;
+
+    // Texts and layout of the active language, the special item texts, then the modes again
+    // (8 bits for the items, then the depth shown with its selection).
+    void ApplyLanguage();
+    // Reads depth from the current adapter; the items always come from the 8-bit keys.
+    void LoadDepth(int depth, bool select);
+    void FillRateCombo(const ModeEntry& entry);
+    void SelectStoredRate(const ModeEntry& entry);
+    void UpdateDepthRadios(int depth);
+    void UpdateAdapterRadios(int setting);
+    void EnableAllModes(bool enable);
+    // Writes the product key, the adapter setting and the shown depth (all four when linked).
+    void SaveAll();
+    // A combo item's text as the choice it stands for.
+    RefreshChoice ChoiceFromText(const char* text) const;
+
+    int linkAllDepths;
+    bool languageCycleRequest;
+    unsigned short cycledLanguage;
+    int stringBase;
+    int colorDepth;
+    AdapterList adapterList;  // adapters, adapterCount, currentAdapter
+    int adapterSetting;       // AdapterSetting
+    char itemTexts[SpecialItemCount][RefreshItemTextSize];
+    char textBuffer[RefreshTextBufferSize];
+    ModeEntry modes[ModeCount];
+
+private:
+    void ReadProductSettings();
+    void OnColorDepthClicked(int depth);
+    void OnLinkToggled();
+    void OnDefaultClicked();
+    void WriteDepth(int depth);
+    int CurrentInstance() const;
+
+    Dialog& dialog_;
+    Registry& registry_;
+    StringTable& strings_;
+};
+
+}  // namespace tarv

@@ -1,0 +1,204 @@
+// The Refresh Rates dialog on the headless dialog and the in-memory registry, on a Windows 98
+// PC with Voodoo5 boards at 0001 and 0003 (0003 is the one read): which item each combo box
+// shows, what Save writes for one depth or all four, and what Default, Cancel and a depth
+// switch leave alone.
+#include "page/refresh/CRefreshRatesDialog.h"
+
+#include "platform/fake/FakeStringTable.h"
+#include "resources/page/RefreshResources.h"
+#include "tests/unit/ModelTestSupport.h"
+#include "ui/headless/HeadlessDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace tarv;
+
+namespace {
+
+const char ProductKey[] = "Software\\Tarvello";
+const int Rate640 = IDC_RATE_640X480;
+const int Rate800 = IDC_RATE_800X600;
+const int Rate1024 = IDC_RATE_1024X768;
+
+std::string Section(const std::string& path, const std::string& values = "")
+{
+    return "[HKEY_LOCAL_MACHINE\\" + path + "]\n" + values + "\n";
+}
+
+std::string ModeKey(const char* instance, int depth, const char* mode)
+{
+    return Instance(instance, ("\\MODES\\" + std::to_string(depth) + "\\" + mode).c_str());
+}
+
+class RefreshDialogTest : public RegistryModelFixture {
+protected:
+    RefreshDialogTest() : logic(window, registry, strings)
+    {
+        strings.strings = {{IDS_ITEM_ADAPTER, "Adapter"}, {IDS_ITEM_DEFAULT, "Default"},
+                           {IDS_ITEM_OPTIMAL, "Optimal"}};
+    }
+    void SeedTwoVoodoo5(const std::string& more = "", CallSite site = CallSite())
+    {
+        CallerTrace trace(site);
+        std::string error;
+        ASSERT_TRUE(registry.LoadRegFile(TARV_FIXTURES "/win98-two-voodoo5.reg", &error)) << error;
+        Seed(Section(ProductKey, "\"ColorDepth\"=\"8\"\n\"LinkAllColorDepths\"=\"0\"\n") + more);
+    }
+    void Open(CallSite site = CallSite())
+    {
+        CallerTrace trace(site);
+        window.Reset();
+        EXPECT_TRUE(logic.OnInitDialog());
+        ExpectAllClosed();
+    }
+    void Click(int id, CallSite site = CallSite())
+    {
+        CallerTrace trace(site);
+        EXPECT_TRUE(logic.OnCommand(id));
+        ExpectAllClosed();
+    }
+    void Choose(int comboId, const char* item) { window.ComboSelectString(comboId, -1, item); }
+    std::string Shown(int comboId)
+    {
+        const HeadlessDialog::Control& combo = window.At(comboId);
+        return combo.selection == ComboError ? "<none>" : combo.items[combo.selection];
+    }
+    // The same value in the mode key of both adapters.
+    void ExpectBoth(int depth, const char* mode, const std::string& expected,
+                    CallSite site = CallSite())
+    {
+        CallerTrace trace(site);
+        EXPECT_EQ(expected, Value(ModeKey("0001", depth, mode), "RefreshRate")) << depth;
+        EXPECT_EQ(expected, Value(ModeKey("0003", depth, mode), "RefreshRate")) << depth;
+    }
+
+    HeadlessDialog window;
+    FakeStringTable strings;
+    CRefreshRatesDialog logic;
+};
+
+TEST_F(RefreshDialogTest, ShowsTheItemThatBeginsWithTheStoredTextAndSavesThatDepth)
+{
+    SeedTwoVoodoo5(Section(ModeKey("0003", 8, "640,480"), "@=\"60,72,75\"\n\"RefreshRate\"=\"7\"\n") +
+                   Section(ModeKey("0003", 8, "800,600"), "\"RefreshRate\"=\"90\"\n") +
+                   Section(ModeKey("0003", 8, "1024,768"), "\"RefreshRate\"=\"85\"\n") +
+                   Section(ModeKey("0003", 16, "640,480"), "\"RefreshRate\"=\"-1\"\n") +
+                   Section(ModeKey("0003", 16, "1024,768"), "\"RefreshRate\"=\"99\"\n"));
+    Open();
+    EXPECT_EQ((std::vector<std::string>{"Adapter", "Default", "Optimal", "60", "72", "75"}),
+              window.At(Rate640).items);
+    EXPECT_EQ("72", Shown(Rate640)) << "a stored 7 finds the first rate that begins with it";
+    EXPECT_EQ("<none>", Shown(Rate800)) << "90 is not offered";
+    EXPECT_EQ("85", Shown(Rate1024));
+    EXPECT_EQ(Checked, window.GetCheck(IDC_DEPTH_8));
+    EXPECT_FALSE(window.IsEnabled(IDC_RATE_960X720)) << "no mode key";
+
+    Click(IDC_DEPTH_16);
+    EXPECT_EQ("Optimal", Shown(Rate640));
+    EXPECT_EQ("Adapter", Shown(Rate800));
+    EXPECT_EQ("85", Shown(Rate1024)) << "99 is not offered: the 8-bit item stays";
+    Click(IDC_SAVE);
+    EXPECT_FALSE(window.ended) << "Save keeps the dialog open";
+    ExpectBoth(16, "640,480", "sz:-1");
+    ExpectBoth(16, "800,600", "<missing>");
+    ExpectBoth(16, "1024,768", "sz:85");
+    EXPECT_EQ("sz:16", Value(ProductKey, "ColorDepth"));
+    EXPECT_EQ("<missing>", Value(ModeKey("0001", 8, "640,480"), "RefreshRate")) << "only 16 bits";
+
+    Click(IDC_DEPTH_8);
+    Click(IdOk);
+    EXPECT_TRUE(window.ended);
+    EXPECT_EQ(IdOk, window.endResult);
+    ExpectBoth(8, "640,480", "sz:72");
+    // With nothing selected the stored rate is written back.
+    ExpectBoth(8, "800,600", "sz:90");
+    EXPECT_EQ("sz:0", Value(Instance("0001", "\\DEFAULT"), "RefreshRate"));
+}
+
+TEST_F(RefreshDialogTest, LinkAllWritesEveryDepthOfEveryAdapterThatHasTheModeKey)
+{
+    SeedTwoVoodoo5(Section(Instance("0003", "\\DEFAULT"), "\"RefreshRate\"=\"-1\"\n"));
+    Open();
+    EXPECT_EQ(Checked, window.GetCheck(IDC_ADAPTER_OPTIMAL_RATE));
+    Click(IDC_LINK_ALL_DEPTHS);
+    for (int radio : {IDC_DEPTH_8, IDC_DEPTH_16, IDC_DEPTH_24, IDC_DEPTH_32}) {
+        EXPECT_EQ(Unchecked, window.GetCheck(radio));
+        EXPECT_FALSE(window.IsEnabled(radio));
+    }
+    EXPECT_TRUE(window.IsEnabled(IDC_RATE_2048X1536));
+    Choose(Rate640, "75");
+    Choose(Rate800, "Optimal");
+    Click(IDC_ADAPTER_DEFAULT_RATE);
+    Click(IDC_SAVE);
+    for (int depth : {8, 16, 32}) {
+        ExpectBoth(depth, "640,480", "sz:75");
+        ExpectBoth(depth, "800,600", "sz:-1");
+        ExpectBoth(depth, "1024,768", "<missing>");
+    }
+    EXPECT_FALSE(KeyExists(Instance("0003", "\\MODES\\24"))) << "no key is created";
+    EXPECT_FALSE(KeyExists(ModeKey("0003", 8, "2048,1536")));
+    EXPECT_EQ("sz:1", Value(ProductKey, "LinkAllColorDepths"));
+    EXPECT_EQ("sz:0", Value(Instance("0003", "\\DEFAULT"), "RefreshRate"));
+
+    Click(IDC_LINK_ALL_DEPTHS);
+    EXPECT_EQ(Checked, window.GetCheck(IDC_DEPTH_8));
+    EXPECT_TRUE(window.IsEnabled(IDC_DEPTH_8));
+    EXPECT_FALSE(window.IsEnabled(IDC_RATE_2048X1536));
+}
+
+TEST_F(RefreshDialogTest, UnsavedChoicesDefaultAndCancelWriteNothing)
+{
+    SeedTwoVoodoo5(Section(ModeKey("0003", 16, "640,480"), "\"RefreshRate\"=\"72\"\n") +
+                   Section(Instance("0003", "\\DEFAULT"), "\"RefreshRate\"=\"-1\"\n"));
+    const std::string before = registry.SaveRegText();
+    Open();
+    Click(IDC_DEPTH_16);
+    Choose(Rate640, "100");
+    Click(IDC_DEPTH_24);
+    EXPECT_FALSE(window.IsEnabled(Rate640)) << "no 24-bit keys";
+    Click(IDC_DEPTH_16);
+    EXPECT_EQ("72", Shown(Rate640)) << "the choice was read again";
+
+    Click(IDC_DEFAULTS);
+    for (const ModeEntry& entry : ModeTable) EXPECT_EQ("Adapter", Shown(entry.comboId));
+    EXPECT_EQ(Checked, window.GetCheck(IDC_ADAPTER_DEFAULT_RATE));
+    EXPECT_EQ(Unchecked, window.GetCheck(IDC_ADAPTER_OPTIMAL_RATE));
+    Click(IdCancel);
+    EXPECT_EQ(IdCancel, window.endResult);
+    EXPECT_EQ(before, registry.SaveRegText());
+}
+
+TEST_F(RefreshDialogTest, WithoutAdapterEveryRateIsDisabledAndSaveWritesTheProductKeyOnly)
+{
+    Seed(Section(ProductKey, "\"ColorDepth\"=\"16\"\n") +
+         Section(Instance("0000"), "\"DriverDesc\"=\"Matrox Millennium G400\"\n") +
+         Section(ModeKey("0000", 16, "640,480"), "@=\"60,75\"\n\"RefreshRate\"=\"75\"\n"));
+    MemoryRegistry expected;
+    std::string error;
+    ASSERT_TRUE(expected.LoadRegText(registry.SaveRegText(), &error)) << error;
+    ASSERT_TRUE(expected.LoadRegText(
+        "REGEDIT4\n\n" +
+            Section(ProductKey, "\"ColorDepth\"=\"16\"\n\"LinkAllColorDepths\"=\"0\"\n"),
+        &error));
+    Open();
+    for (const ModeEntry& entry : ModeTable) {
+        EXPECT_FALSE(window.IsEnabled(entry.comboId));
+        EXPECT_EQ("Adapter", Shown(entry.comboId));
+    }
+    Click(IDC_SAVE);
+    EXPECT_EQ(expected.SaveRegText(), registry.SaveRegText());
+}
+
+TEST_F(RefreshDialogTest, AnItemLongerThanTheStoredRateFieldIsCutThere)
+{
+    SeedTwoVoodoo5(Section(ModeKey("0003", 8, "640,480"), "@=\"60,1234567890123456789\"\n"));
+    Open();
+    Choose(Rate640, "1234567890123456789");
+    Click(IDC_SAVE);
+    EXPECT_STREQ("123456789012345", logic.modes[0].storedRate);
+    ExpectBoth(8, "640,480", "sz:60");
+}
+
+}  // namespace
