@@ -212,7 +212,7 @@ void CVDPropPage::OnRefreshRatesClicked()
 {
     // The dialog writes its own values when the user saves; the page's state and its
     // modified mark stay as they are, whatever the dialog ends with.
-    CRefreshRatesDialog refreshRates(runner_.Window(), registry_, strings_);
+    CRefreshRatesDialog refreshRates(runner_.Window(), registry_, platform_, strings_);
     runner_.Run(IDD_REFRESH_RATES, refreshRates);
 }
 

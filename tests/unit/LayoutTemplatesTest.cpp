@@ -3,6 +3,7 @@
 // templates, whose controls follow the same order without identifiers.
 #include "page/localisation/Layout.h"
 #include "resources/page/PageResources.h"
+#include "resources/page/RefreshResources.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,11 @@ void ExpectLayouts(int loadedTemplate, const LayoutTable& english, int reference
 TEST(LayoutTemplatesTest, SettingsPage)
 {
     ExpectLayouts(IDD_SETTINGS_PAGE, PageLayoutEnglish, IDD_SETTINGS_PAGE_WIDE, PageLayoutWide);
+}
+
+TEST(LayoutTemplatesTest, RefreshRatesDialog)
+{
+    ExpectLayouts(IDD_REFRESH_RATES, RatesLayoutEnglish, IDD_REFRESH_RATES_WIDE, RatesLayoutWide);
 }
 
 }  // namespace
