@@ -13,6 +13,11 @@
 //   slider:ID:POS    move trackbar ID to POS and send the page the scroll notifications a
 //                    drag ends with (TB_THUMBPOSITION, TB_ENDTRACK)
 //   key:ID:VK        a key press on control ID (WM_KEYDOWN/WM_KEYUP), e.g. key:1001:39 (right)
+//   gesture:ID       the cursor put over control ID (SetCursorPos), then the right button
+//                    pressed with the left button, Ctrl and Shift held (WM_RBUTTONDOWN)
+//   modal:ID:STEPS   a click on button ID that opens a modal dialog; while it runs, the steps
+//                    (comma-separated: dump, click, gesture, sleep, until, mark) act on the
+//                    dialog instead of the page, and then the dialog is cancelled
 //   apply            PSM_APPLY
 //   ok | cancel      press the sheet's OK or Cancel button (PSM_PRESSBUTTON); a sheet that
 //                    closes is destroyed, as a modeless sheet's owner must do
@@ -277,13 +282,20 @@ void OpenDisplayProperties()
     Log("open: sheet with %u page(s)", static_cast<unsigned>(pages.size()));
 }
 
-HWND CurrentPage() { return sheet ? PropSheet_GetCurrentPageHwnd(sheet) : nullptr; }
+// The modal dialog that modal: steps act on, while they run.
+HWND modalDialog = nullptr;
+
+HWND CurrentPage()
+{
+    if (modalDialog) return modalDialog;
+    return sheet ? PropSheet_GetCurrentPageHwnd(sheet) : nullptr;
+}
 
 // A modeless sheet that has been closed by OK or Cancel reports no current page; its owner
 // destroys it then.
 void DestroyClosedSheet()
 {
-    if (sheet && !CurrentPage()) {
+    if (sheet && !modalDialog && !PropSheet_GetCurrentPageHwnd(sheet)) {
         DestroyWindow(sheet);
         sheet = nullptr;
         Log("sheet closed");
@@ -355,11 +367,15 @@ void DumpControls()
         Log("dump: no sheet");
         return;
     }
-    HWND tabs = PropSheet_GetTabControl(sheet);
-    int current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
-    HWND applyButton = GetDlgItem(sheet, 0x3021);
-    Log("page \"%s\" apply button %s", TabTitle(tabs, current).c_str(),
-        applyButton && IsWindowEnabled(applyButton) ? "enabled" : "disabled");
+    if (modalDialog) {
+        Log("dialog \"%s\"", WindowText(modalDialog).c_str());
+    } else {
+        HWND tabs = PropSheet_GetTabControl(sheet);
+        int current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+        HWND applyButton = GetDlgItem(sheet, 0x3021);
+        Log("page \"%s\" apply button %s", TabTitle(tabs, current).c_str(),
+            applyButton && IsWindowEnabled(applyButton) ? "enabled" : "disabled");
+    }
     for (HWND control = GetWindow(page, GW_CHILD); control;
          control = GetWindow(control, GW_HWNDNEXT)) {
         std::string line;
@@ -434,6 +450,66 @@ void RegisterServer(const std::string& path)
     FreeLibrary(library);
 }
 
+bool RunStep(const std::string& step);
+
+// The right button over a control while the left button, Ctrl and Shift are held; the message
+// goes to the window that holds the control, as a press over a static text does.
+void Gesture(HWND control)
+{
+    RECT box;
+    GetWindowRect(control, &box);
+    POINT point = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    SetCursorPos(point.x, point.y);
+    PumpMessages(100);  // Wine moves the cursor through the X server
+    HWND window = GetParent(control);
+    ScreenToClient(window, &point);
+    SendMessageA(window, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_SHIFT | MK_CONTROL,
+                 MAKELPARAM(point.x, point.y));
+    SendMessageA(window, WM_RBUTTONUP, MK_LBUTTON | MK_SHIFT | MK_CONTROL,
+                 MAKELPARAM(point.x, point.y));
+}
+
+std::string modalSteps;
+int modalTries = 0;
+
+BOOL CALLBACK FindModalDialog(HWND window, LPARAM)
+{
+    if (window != sheet && IsWindowVisible(window) && IsWindowEnabled(window) &&
+        ClassName(window) == "#32770") {
+        modalDialog = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Runs inside the dialog's own message loop, once the dialog is up.
+void CALLBACK RunModalSteps(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    EnumThreadWindows(GetCurrentThreadId(), FindModalDialog, 0);
+    if (!modalDialog) {
+        // A modal dialog is shown only once its message loop first finds the queue empty.
+        if (++modalTries < 50)
+            SetTimer(nullptr, 0, 100, RunModalSteps);
+        else
+            Log("modal: no dialog came up");
+        return;
+    }
+    PumpMessages(300);  // let it paint
+    HWND dialog = modalDialog;
+    Log("modal dialog \"%s\" open", WindowText(dialog).c_str());
+    size_t start = 0;
+    while (start <= modalSteps.size()) {
+        size_t end = modalSteps.find(',', start);
+        if (end == std::string::npos) end = modalSteps.size();
+        if (end > start) RunStep(modalSteps.substr(start, end - start));
+        start = end + 1;
+    }
+    modalDialog = nullptr;
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+}
+
 bool RunStep(const std::string& step)
 {
     std::string verb = step.substr(0, step.find(':'));
@@ -474,6 +550,22 @@ bool RunStep(const std::string& step)
         SendMessageA(control, WM_KEYDOWN, key, 1);
         SendMessageA(control, WM_KEYUP, key, 0xC0000001);
         Log("key %d on %d", key, id);
+    } else if (verb == "gesture") {
+        int id = atoi(argument.c_str());
+        HWND control = PageControl(id, "gesture");
+        if (!control) return false;
+        Gesture(control);
+        Log("gesture over %d", id);
+    } else if (verb == "modal") {
+        int id = atoi(argument.c_str());
+        HWND control = PageControl(id, "modal");
+        if (!control) return false;
+        modalSteps = argument.find(':') == std::string::npos ? "" : argument.substr(argument.find(':') + 1);
+        modalTries = 0;
+        SetTimer(nullptr, 0, 100, RunModalSteps);
+        SendMessageA(CurrentPage(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control));
+        Log("modal dialog of %d closed", id);
     } else if (verb == "apply") {
         if (!sheet) return false;
         LRESULT result = SendMessageA(sheet, PSM_APPLY, 0, 0);
