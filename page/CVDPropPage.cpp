@@ -1,6 +1,9 @@
 #include "page/CVDPropPage.h"
 
 #include "page/HiddenGesture.h"
+#include "page/localisation/Language.h"
+#include "page/localisation/Layout.h"
+#include "page/localisation/LocalisedTexts.h"
 #include "page/refresh/CRefreshRatesDialog.h"
 #include "registry/OsFlavor.h"
 #include "resources/page/PageResources.h"
@@ -9,14 +12,35 @@
 
 namespace tarv {
 
-static const unsigned short EnglishLanguage = 9;  // LANG_ENGLISH
+namespace {
+
+// Texts in the order they are written, with the clock, the model and the version line between.
+const LocalisedText GroupAndSwitchTexts[] = {
+    {2, IDC_SETTINGS_GROUP}, {3, IDC_VSYNC_GROUP}, {4, IDC_OPENGL_SWAP},
+    {5, IDC_D3D_SWAP},       {6, IDC_CLOCK_GROUP}, {7, IDC_ENABLE_CLOCK},
+};
+const LocalisedText ClockTexts[] = {
+    {9, IDC_CLOCK_UNIT}, {11, IDC_RESTART_NOTE}, {13, IDC_INSTALLED_FOR},
+};
+const LocalisedText ButtonAndAboutTexts[] = {
+    {15, IDC_FACTORY_DEFAULTS}, {16, IDC_REFRESH_RATES}, {17, IDC_ABOUT_GROUP},
+    {18, IDC_PRODUCT_LINE},     {19, IDC_AUTHOR_LINE},
+};
+
+template <int N>
+int Count(const LocalisedText (&)[N])
+{
+    return N;
+}
+
+}  // namespace
 
 CVDPropPage::CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry,
                          PlatformQueries& platform, ModuleVersionSource& version,
                          ModalDialogRunner& runner, StringTable& strings)
     : modifiedSignalled(false),
       languageCycleRequest(false),
-      cycledLanguage(EnglishLanguage),
+      cycledLanguage(LanguageEnglish),
       stringBase(0),
       settings(registry, dialog),
       dialog_(dialog),
@@ -38,7 +62,7 @@ bool CVDPropPage::OnInitDialog()
     settings.BeginLoad(platform_);
     modifiedSignalled = false;
     languageCycleRequest = false;
-    cycledLanguage = EnglishLanguage;
+    cycledLanguage = LanguageEnglish;
     stringBase = 0;
     settings.LoadSettings();
 
@@ -56,14 +80,30 @@ bool CVDPropPage::OnInitDialog()
 
 bool CVDPropPage::ApplyLanguage()
 {
+    const int language = ChooseLanguage(platform_, &languageCycleRequest, &cycledLanguage);
+    SelectStringBase(language);
+    ApplyLayout(dialog_, language == LanguageEnglish ? PageLayoutEnglish : PageLayoutWide);
+
+    SetLocalisedTexts(strings_, dialog_, stringBase, GroupAndSwitchTexts,
+                      Count(GroupAndSwitchTexts), textBuffer, sizeof textBuffer);
     FormatDecimal(textBuffer, sizeof textBuffer, settings.currentClock);
     dialog_.SetText(IDC_CLOCK_VALUE, textBuffer);
+    SetLocalisedTexts(strings_, dialog_, stringBase, ClockTexts, Count(ClockTexts), textBuffer,
+                      sizeof textBuffer);
     dialog_.SetText(IDC_MODEL, settings.modelName);
+    SetLocalisedTexts(strings_, dialog_, stringBase, ButtonAndAboutTexts,
+                      Count(ButtonAndAboutTexts), textBuffer, sizeof textBuffer);
 
-    CopyText(textBuffer, sizeof textBuffer, "Version ");
-    CopyText(suffixBuffer, sizeof suffixBuffer, " English");
+    LoadSetString(strings_, stringBase, IDS_VERSION_PREFIX, textBuffer, sizeof textBuffer);
+    LoadSetString(strings_, stringBase, IDS_VERSION_SUFFIX, suffixBuffer, sizeof suffixBuffer);
     SetVersionText(version_, dialog_, IDC_VERSION_LINE, textBuffer, suffixBuffer);
     return true;
+}
+
+int CVDPropPage::SelectStringBase(int language)
+{
+    stringBase = StringBaseFor(language);
+    return stringBase;
 }
 
 void CVDPropPage::InitClockControls()
@@ -172,7 +212,7 @@ void CVDPropPage::OnRefreshRatesClicked()
 {
     // The dialog writes its own values when the user saves; the page's state and its
     // modified mark stay as they are, whatever the dialog ends with.
-    CRefreshRatesDialog refreshRates(runner_.Window(), registry_, strings_);
+    CRefreshRatesDialog refreshRates(runner_.Window(), registry_, platform_, strings_);
     runner_.Run(IDD_REFRESH_RATES, refreshRates);
 }
 
@@ -202,13 +242,11 @@ bool CVDPropPage::OnRButtonDown(unsigned keyFlags)
     if (!IsHiddenGesture(keyFlags)) return false;
     if (dialog_.CursorInControl(IDC_PRODUCT_LINE)) ShowCreditMessage(dialog_);
     // The cursor is asked again: it may have moved while the credit box was open.
-    if (dialog_.CursorInControl(IDC_VERSION_LINE)) StepLanguage();
+    if (dialog_.CursorInControl(IDC_VERSION_LINE)) {
+        languageCycleRequest = true;
+        ApplyLanguage();
+    }
     return false;
-}
-
-void CVDPropPage::StepLanguage()
-{
-    // The page shows its template's English texts; there is no other language to step to.
 }
 
 bool CVDPropPage::OnApply()

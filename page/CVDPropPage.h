@@ -40,8 +40,11 @@ public:
     void MarkModified();
     // Tells the sheet that the page is unchanged.
     void ClearModified();
-    // Texts that depend on the settings and the version line; true.
+    // Chooses the language (the system's, or the next of the cycle when the gesture asked for
+    // it), lays the page out for it and writes every text; true.
     bool ApplyLanguage();
+    // The offset of the language's string set, kept in stringBase.
+    int SelectStringBase(int language);
 
     bool modifiedSignalled;
     bool languageCycleRequest;
@@ -61,7 +64,6 @@ private:
     // Toggles a check box the system does not toggle itself; returns the new state as 0 or 1.
     int ToggleCheckBox(int id);
     void EnableClockLabels(bool enabled);
-    void StepLanguage();
 
     Dialog& dialog_;
     PageSheet& sheet_;

@@ -2,12 +2,32 @@
 # Runs the product: a simulated Windows 98 PC with one Voodoo5 5500 under Wine, the tab
 # registered with the keys the installer writes, and the display properties opened on the
 # "Tarvello" tab the way the Windows 98 shell opens them.
-# Without $DISPLAY it runs on its own Xvfb and saves build/demo/tarvello-tab.png; with a
-# display the window stays open until it is closed.
+# Without $DISPLAY it runs on its own Xvfb and saves build/demo/tarvello-tab.png and, with the
+# Refresh Rates dialog open over it, build/demo/refresh-rates.png; with a display the window
+# stays open until it is closed.
+#   demo.sh [english|french|german] [--docs]
+# The language is the system language Windows runs in (English unless given); --docs also
+# copies the two pictures to docs/ as tarvello-tab-LANGUAGE.png and refresh-rates-LANGUAGE.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 demo="$root/build/demo"
+
+language=english
+docs=0
+for argument in "$@"; do
+    case $argument in
+    english | french | german) language=$argument ;;
+    --docs) docs=1 ;;
+    *) echo "usage: demo.sh [english|french|german] [--docs]" >&2; exit 2 ;;
+    esac
+done
+# Wine takes the system language from the locale it starts in.
+case $language in
+english) export LC_ALL=C.UTF-8 ;;
+french) export LC_ALL=fr_FR.UTF-8 ;;
+german) export LC_ALL=de_DE.UTF-8 ;;
+esac
 
 bash scripts/setup.sh
 mkdir -p "$demo"
@@ -54,7 +74,7 @@ wine regedit /s 'C:\demo\tarvello-tab.reg'
 log="$drive/demo/host.log"
 : >"$log"
 if [ "$headless" = 0 ]; then
-    echo "== the display properties are open on the Tarvello tab; close them to end the demo"
+    echo "== the display properties are open on the Tarvello tab ($language); close them to end the demo"
     (cd "$drive/demo" && wine 'C:\demo\dispprops.exe' --log 'C:\demo\host.log' tab:Tarvello wait \
         >/dev/null 2>&1)
     tr -d '\r' <"$log"
@@ -63,21 +83,35 @@ fi
 
 # On a desktop of its own: no window manager runs on the Xvfb.
 (cd "$drive/demo" && wine explorer /desktop=tarvello,800x600 'C:\demo\dispprops.exe' \
-    --log 'C:\demo\host.log' tab:Tarvello 'until:C:\demo\screenshot-taken' >/dev/null 2>&1) &
+    --log 'C:\demo\host.log' tab:Tarvello 'until:C:\demo\tab-taken' \
+    click:1026 'dlg:mark:dialog shown' 'dlg:until:C:\demo\dialog-taken' dlg:click:2 \
+    >/dev/null 2>&1) &
 host_pid=$!
-for _ in $(seq 1 300); do
-    grep -q '^tab "Tarvello" selected' "$log" 2>/dev/null && break
-    kill -0 "$host_pid" 2>/dev/null || break
-    sleep 0.2
-done
-if ! grep -q '^tab "Tarvello" selected' "$log" 2>/dev/null; then
+# wait_for LINE: the host has logged LINE (or ended).
+wait_for() {
+    for _ in $(seq 1 300); do
+        tr -d '\r' <"$log" 2>/dev/null | grep -qx "$1" && return 0
+        kill -0 "$host_pid" 2>/dev/null || break
+        sleep 0.2
+    done
     tr -d '\r' <"$log"
-    echo "the Tarvello tab did not open"
+    echo "the host never logged: $1"
     exit 1
-fi
-sleep 1  # let the page finish painting
-import -window root -display "$DISPLAY" -crop 800x600+0+0 +repage "$demo/tarvello-tab.png"
-touch "$drive/demo/screenshot-taken"
+}
+shoot() {
+    sleep 1  # let the windows finish painting
+    import -window root -display "$DISPLAY" -crop 800x600+0+0 +repage "$demo/$1.png"
+    touch "$drive/demo/$2"
+    echo "saved build/demo/$1.png"
+}
+wait_for 'tab "Tarvello" selected'
+shoot tarvello-tab tab-taken
+wait_for 'dialog shown'
+shoot refresh-rates dialog-taken
 wait "$host_pid" || true
-tr -d '\r' <"$log"
-echo "saved build/demo/tarvello-tab.png"
+tr -d '\r' <"$log" | grep -v '^control '
+if [ "$docs" = 1 ]; then
+    cp "$demo/tarvello-tab.png" "docs/tarvello-tab-$language.png"
+    cp "$demo/refresh-rates.png" "docs/refresh-rates-$language.png"
+    echo "copied to docs/tarvello-tab-$language.png and docs/refresh-rates-$language.png"
+fi

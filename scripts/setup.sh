@@ -7,7 +7,7 @@ need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 for p in cmake g++ make g++-mingw-w64-i686 binutils-mingw-w64-i686 googletest \
-         xvfb xauth imagemagick libclang-rt-14-dev clang python3; do
+         xvfb xauth imagemagick libclang-rt-14-dev clang python3 locales fonts-wine; do
   have_pkg "$p" || need+=("$p")
 done
 # Wine must run 32-bit programs, which needs the i386 architecture.
@@ -26,4 +26,17 @@ if [ ${#need[@]} -gt 0 ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
   echo "setup: done"
+fi
+
+# The Wine tests and the screenshots run the page with French and German as the system language.
+missing_locales=()
+for l in fr_FR de_DE; do
+  locale -a 2>/dev/null | grep -qix "$l.utf-\?8" || missing_locales+=("$l")
+done
+if [ ${#missing_locales[@]} -gt 0 ]; then
+  echo "setup: generating the locales ${missing_locales[*]}"
+  for l in "${missing_locales[@]}"; do
+    grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null || echo "$l.UTF-8 UTF-8" >>/etc/locale.gen
+  done
+  locale-gen >/dev/null
 fi

@@ -1,5 +1,9 @@
 #include "page/refresh/CRefreshRatesDialog.h"
 
+#include "page/HiddenGesture.h"
+#include "page/localisation/Language.h"
+#include "page/localisation/Layout.h"
+#include "page/localisation/LocalisedTexts.h"
 #include "page/refresh/OfferedRates.h"
 #include "page/refresh/RefreshStore.h"
 #include "registry/ProductSettings.h"
@@ -8,8 +12,6 @@
 #include "text/Text.h"
 
 namespace tarv {
-
-static const unsigned short EnglishLanguage = 9;  // LANG_ENGLISH
 
 // Any combo item fits: offered rates are cut to their field, the special texts to theirs.
 static const unsigned ComboItemReadSize = OfferedRatesSize;
@@ -21,17 +23,29 @@ static const unsigned SpecialItemStrings[SpecialItemCount] = {IDS_ITEM_ADAPTER, 
 static const int DepthRadios[ColorDepthCount] = {IDC_DEPTH_8, IDC_DEPTH_16, IDC_DEPTH_24,
                                                  IDC_DEPTH_32};
 
+static const int CaptionString = 22;
+static const LocalisedText GroupText = {23, IDC_RATES_GROUP};
+static const LocalisedText ControlTexts[] = {
+    {27, IDC_LINK_ALL_DEPTHS}, {28, IDC_DEPTH_GROUP},  {29, IDC_DEPTH_8},
+    {30, IDC_DEPTH_16},        {31, IDC_DEPTH_24},     {32, IDC_DEPTH_32},
+    {33, IDC_ADAPTER_GROUP},   {34, IDC_ADAPTER_DEFAULT_RATE}, {35, IDC_ADAPTER_OPTIMAL_RATE},
+    {36, IDC_SAVE},            {37, IDC_DEFAULTS},     {38, IdOk},
+    {39, IdCancel},
+};
+static const int ControlTextCount = sizeof ControlTexts / sizeof ControlTexts[0];
+
 CRefreshRatesDialog::CRefreshRatesDialog(Dialog& dialog, Registry& registry,
-                                         StringTable& strings)
+                                         PlatformQueries& platform, StringTable& strings)
     : linkAllDepths(0),
       languageCycleRequest(false),
-      cycledLanguage(EnglishLanguage),
+      cycledLanguage(LanguageEnglish),
       stringBase(0),
       colorDepth(DefaultColorDepth),
       adapterList(EmptyAdapterList),
       adapterSetting(DefaultRefreshRate),
       dialog_(dialog),
       registry_(registry),
+      platform_(platform),
       strings_(strings)
 {
     for (int i = 0; i < SpecialItemCount; ++i) itemTexts[i][0] = 0;
@@ -44,7 +58,7 @@ bool CRefreshRatesDialog::OnInitDialog()
     // Every run starts afresh; only the registry carries anything from one to the next.
     linkAllDepths = 0;
     languageCycleRequest = false;
-    cycledLanguage = EnglishLanguage;
+    cycledLanguage = LanguageEnglish;
     stringBase = 0;
     colorDepth = DefaultColorDepth;
     adapterSetting = DefaultRefreshRate;
@@ -82,19 +96,39 @@ void CRefreshRatesDialog::ReadProductSettings()
     registry_.CloseKey(key);
 }
 
-void CRefreshRatesDialog::ApplyLanguage()
+bool CRefreshRatesDialog::ApplyLanguage()
 {
-    // The template's English texts and layout stand; only the item texts are loaded here.
-    languageCycleRequest = false;
+    const int language = ChooseLanguage(platform_, &languageCycleRequest, &cycledLanguage);
+    SelectStringBase(language);
+    ApplyLayout(dialog_, language == LanguageEnglish ? RatesLayoutEnglish : RatesLayoutWide);
+
+    dialog_.SetCaption(LoadSetString(strings_, stringBase, CaptionString, textBuffer,
+                                     sizeof textBuffer));
+    SetLocalisedTexts(strings_, dialog_, stringBase, &GroupText, 1, textBuffer, sizeof textBuffer);
+    const int itemIds[SpecialItemCount] = {IDS_ITEM_ADAPTER, IDS_ITEM_DEFAULT, IDS_ITEM_OPTIMAL};
     for (int i = 0; i < SpecialItemCount; ++i)
-        strings_.LoadText(stringBase + SpecialItemStrings[i], itemTexts[i], sizeof itemTexts[i]);
+        LoadSetString(strings_, stringBase, itemIds[i], itemTexts[i], sizeof itemTexts[i]);
+    SetLocalisedTexts(strings_, dialog_, stringBase, ControlTexts, ControlTextCount, textBuffer,
+                      sizeof textBuffer);
+
+    // The lists are filled anew in the new words and show what the registry holds.
     LoadDepth(8, false);
     LoadDepth(colorDepth, true);
+    return true;
 }
 
-bool CRefreshRatesDialog::OnRButtonDown(unsigned)
+int CRefreshRatesDialog::SelectStringBase(int language)
 {
-    // No other language to step to yet; the message goes on to the default handling.
+    stringBase = StringBaseFor(language);
+    return stringBase;
+}
+
+bool CRefreshRatesDialog::OnRButtonDown(unsigned keyFlags)
+{
+    if (IsHiddenGesture(keyFlags) && dialog_.CursorInControl(IDC_LABEL_640X480)) {
+        languageCycleRequest = true;
+        ApplyLanguage();
+    }
     return false;
 }
 

@@ -7,6 +7,7 @@
 
 #include "page/refresh/ModeTable.h"
 #include "page/refresh/RefreshChoice.h"
+#include "platform/PlatformQueries.h"
 #include "platform/StringTable.h"
 #include "registry/AdapterDiscovery.h"
 #include "registry/Registry.h"
@@ -21,16 +22,22 @@ const int SpecialItemCount = 3;  // Adapter, Default, Optimal
 
 class CRefreshRatesDialog : public DialogLogic {
 public:
-    CRefreshRatesDialog(Dialog& dialog, Registry& registry, StringTable& strings);
+    // strings is the library's string table; platform tells the system's language.
+    CRefreshRatesDialog(Dialog& dialog, Registry& registry, PlatformQueries& platform,
+                        StringTable& strings);
 
     bool OnInitDialog() override;
     bool OnCommand(int id) override;
     // The hidden language gesture; the message goes on to the default handling.
     bool OnRButtonDown(unsigned keyFlags) override;
 
-    // Texts and layout of the active language, the special item texts, then the modes again
-    // (8 bits for the items, then the depth shown with its selection).
-    void ApplyLanguage();
+    // Chooses the language (the system's, or the next of the cycle when the gesture asked for
+    // it), lays the dialog out for it, writes its texts and the special item texts, then reads
+    // the modes again (8 bits for the items, then the depth shown with its selection), so
+    // choices not yet saved are lost; true.
+    bool ApplyLanguage();
+    // The offset of the language's string set, kept in stringBase.
+    int SelectStringBase(int language);
     // Reads depth from the current adapter; the items always come from the 8-bit keys.
     void LoadDepth(int depth, bool select);
     void FillRateCombo(const ModeEntry& entry);
@@ -64,6 +71,7 @@ private:
 
     Dialog& dialog_;
     Registry& registry_;
+    PlatformQueries& platform_;
     StringTable& strings_;
 };
 

@@ -5,8 +5,10 @@
 #define IDC_STATIC (-1)
 #endif
 
-// The settings page's dialog template.
+// The settings page's dialog template, and a copy in French with the wide layout that nothing
+// loads.
 #define IDD_SETTINGS_PAGE 501
+#define IDD_SETTINGS_PAGE_WIDE 503
 
 // Controls of the settings page.
 #define IDC_CLOCK_TRACKBAR 1001

@@ -6,6 +6,8 @@
 #endif
 
 #define IDD_REFRESH_RATES 502
+// A copy in French with the wide layout that nothing loads.
+#define IDD_REFRESH_RATES_WIDE 504
 
 // One label and one combo box per resolution. The combo IDs follow the template's history,
 // not the order of the resolutions.

@@ -20,6 +20,12 @@ wine_env_start() {
     until [ -e "/tmp/.X11-unix/X${n}" ] || [ $tries -ge 50 ]; do sleep 0.1; tries=$((tries + 1)); done
 
     WINEPREFIX="$TARV_WINE_ROOT/template" wineboot -i >/dev/null 2>&1
+    # Wine's own fonts (fonts-wine): MS Sans Serif for dialogs and Marlett for the caption
+    # buttons. This Wine does not find them in its data directory, but loads whatever lies in
+    # the prefix's Fonts folder.
+    if [ -d /usr/share/wine/fonts ]; then
+        cp /usr/share/wine/fonts/* "$TARV_WINE_ROOT/template/drive_c/windows/Fonts/" 2>/dev/null || true
+    fi
     # Windows open on a virtual desktop: without a window manager every hide would stall.
     WINEPREFIX="$TARV_WINE_ROOT/template" wine reg add 'HKCU\Software\Wine\Explorer' \
         /v Desktop /d Default /f >/dev/null 2>&1

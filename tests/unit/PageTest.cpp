@@ -1,7 +1,9 @@
 // The settings page on the headless dialog: what each flavour shows after initialisation, the
-// check boxes, the trackbar, factory defaults, the modified mark, apply, cancel and the
-// hidden credit gesture.
+// check boxes, the trackbar, factory defaults, the modified mark, apply, cancel, the texts and
+// layout of each language and the hidden gestures.
 #include "page/CVDPropPage.h"
+
+#include "page/localisation/Layout.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/FakeStringTable.h"
@@ -10,6 +12,7 @@
 #include "resources/page/RefreshResources.h"
 #include "tests/unit/CallSite.h"
 #include "tests/unit/FakeModuleVersion.h"
+#include "tests/unit/RcStrings.h"
 #include "ui/headless/HeadlessDialog.h"
 #include "ui/headless/HeadlessModalRunner.h"
 #include "ui/headless/HeadlessPageSheet.h"
@@ -60,7 +63,7 @@ std::string Swap(const char* instance, const char* subkey, const char* name)
 
 class PageTest : public ::testing::Test {
 protected:
-    PageTest() : page(dialog, sheet, registry, platform, version, runner, strings)
+    PageTest() : strings(ReadRcStrings()), page(dialog, sheet, registry, platform, version, runner, strings)
     {
         platform.PoseAsWindows98();
     }
@@ -82,10 +85,6 @@ protected:
     {
         CallerTrace trace(site);
         dialog.Reset();
-        DialogRect productLine = {137, 158, 232, 167};
-        DialogRect versionLine = {137, 178, 232, 187};
-        dialog.MoveControl(IDC_PRODUCT_LINE, productLine);
-        dialog.MoveControl(IDC_VERSION_LINE, versionLine);
         EXPECT_TRUE(page.OnInitDialog());
         ExpectAllClosed();
     }
@@ -133,7 +132,7 @@ protected:
     HeadlessPageSheet sheet;
     FakeModuleVersion version;  // the library's own file: version 1.0.0.0 unless a test says otherwise
     HeadlessModalRunner runner;
-    FakeStringTable strings;
+    FakeStringTable strings;  // the library's string table
     CVDPropPage page;
 };
 
@@ -469,15 +468,96 @@ TEST_F(PageTest, CreditMessageNeedsAllThreeKeysOverTheProductLine)
     EXPECT_EQ(0, sheet.changedCount);
 }
 
-TEST_F(PageTest, VersionLineGestureLeavesThePageAsItIs)
+// What the page shows in one language: its string set on every control, the settings' own
+// texts, and every control of the layout at its rectangle.
+void ExpectLanguage(HeadlessDialog& dialog, FakeStringTable& strings, int base,
+                    const LayoutTable& layout, CallSite site = CallSite())
+{
+    CallerTrace trace(site);
+    const struct {
+        int n;
+        int id;
+    } texts[] = {
+        {2, IDC_SETTINGS_GROUP},  {3, IDC_VSYNC_GROUP},       {4, IDC_OPENGL_SWAP},
+        {5, IDC_D3D_SWAP},        {6, IDC_CLOCK_GROUP},       {7, IDC_ENABLE_CLOCK},
+        {9, IDC_CLOCK_UNIT},      {11, IDC_RESTART_NOTE},     {13, IDC_INSTALLED_FOR},
+        {15, IDC_FACTORY_DEFAULTS}, {16, IDC_REFRESH_RATES},  {17, IDC_ABOUT_GROUP},
+        {18, IDC_PRODUCT_LINE},   {19, IDC_AUTHOR_LINE},
+    };
+    for (const auto& text : texts) EXPECT_EQ(strings.strings[base + text.n], dialog.Text(text.id)) << text.id;
+    EXPECT_EQ("Version 1.0" + strings.strings[base + 21], dialog.Text(IDC_VERSION_LINE));
+    EXPECT_EQ("175", dialog.Text(IDC_CLOCK_VALUE));
+    EXPECT_EQ("Voodoo5 5500", dialog.Text(IDC_MODEL));
+    EXPECT_EQ("120", dialog.Text(IDC_LOWER_LIMIT));
+    EXPECT_EQ("220", dialog.Text(IDC_UPPER_LIMIT));
+    // The tab title belongs to the sheet: the page never sets a caption.
+    EXPECT_EQ("", dialog.caption);
+    for (int i = 0; i < layout.count; ++i) {
+        const ControlPlacement& row = layout.rows[i];
+        const DialogRect& rect = dialog.At(row.id).rect;
+        EXPECT_EQ(row.x, rect.left) << row.id;
+        EXPECT_EQ(row.y, rect.top) << row.id;
+        EXPECT_EQ(row.x + row.width, rect.right) << row.id;
+        EXPECT_EQ(row.y + row.height, rect.bottom) << row.id;
+    }
+}
+
+TEST_F(PageTest, OpensInTheSystemLanguage)
+{
+    const struct {
+        unsigned short systemLanguage;
+        int base;
+        const LayoutTable& layout;
+    } systems[] = {
+        {0x0409, 0, PageLayoutEnglish},
+        {0x040C, 39, PageLayoutWide},
+        {0x0407, 78, PageLayoutWide},
+        {0x0C0A, 0, PageLayoutWide},  // Spanish: English texts, laid out wide
+    };
+    SeedWin98(1, "175");
+    for (const auto& system : systems) {
+        SCOPED_TRACE(system.systemLanguage);
+        platform.language = system.systemLanguage;
+        Open();
+        EXPECT_EQ(system.base, page.stringBase);
+        ExpectLanguage(dialog, strings, system.base, system.layout);
+    }
+}
+
+TEST_F(PageTest, VersionLineGestureStepsFrenchGermanEnglish)
 {
     SeedWin98(1, "175");
+    platform.language = 0x0407;
     Open();
+    // Without all three keys, or beside the line, nothing changes.
+    dialog.PointCursorAt(IDC_VERSION_LINE);
+    for (unsigned missing : {MouseLeftButton, MouseControl, MouseShift})
+        page.OnRButtonDown(AllGestureKeys & ~missing);
+    dialog.PointCursorAt(IDC_AUTHOR_LINE);
+    page.OnRButtonDown(AllGestureKeys);
+    ExpectLanguage(dialog, strings, 78, PageLayoutWide);
+
+    const struct {
+        int base;
+        const LayoutTable& layout;
+    } steps[] = {{39, PageLayoutWide}, {78, PageLayoutWide}, {0, PageLayoutEnglish}, {39, PageLayoutWide}};
+    for (const auto& step : steps) {
+        dialog.PointCursorAt(IDC_VERSION_LINE);
+        EXPECT_FALSE(page.OnRButtonDown(AllGestureKeys)) << "the default handling runs too";
+        EXPECT_EQ(step.base, page.stringBase);
+        ExpectLanguage(dialog, strings, step.base, step.layout);
+    }
+    EXPECT_TRUE(dialog.messages.empty());
+    EXPECT_EQ(0, sheet.changedCount);
+
+    // A new window starts in the system language with the cycle at English again.
+    platform.language = 0x0409;
+    Open();
+    ExpectLanguage(dialog, strings, 0, PageLayoutEnglish);
     dialog.PointCursorAt(IDC_VERSION_LINE);
     page.OnRButtonDown(AllGestureKeys);
-    EXPECT_TRUE(dialog.messages.empty());
-    EXPECT_EQ("Version 1.0 English", dialog.Text(IDC_VERSION_LINE));
-    EXPECT_EQ(0, sheet.changedCount);
+    EXPECT_EQ("Version 1.0 Fran\xE7" "ais", dialog.Text(IDC_VERSION_LINE));
+    ExpectLanguage(dialog, strings, 39, PageLayoutWide);
 }
 
 TEST_F(PageTest, RefreshRatesButtonRunsTheDialogAndLeavesThePageAlone)

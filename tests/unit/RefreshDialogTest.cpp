@@ -1,12 +1,14 @@
 // The Refresh Rates dialog on the headless dialog and the in-memory registry, on a Windows 98
 // PC with Voodoo5 boards at 0001 and 0003 (0003 is the one read): which item each combo box
-// shows, what Save writes for one depth or all four, and what Default, Cancel and a depth
-// switch leave alone.
+// shows, what Save writes for one depth or all four, what Default, Cancel and a depth
+// switch leave alone, and the dialog in each language.
 #include "page/refresh/CRefreshRatesDialog.h"
 
-#include "platform/fake/FakeStringTable.h"
+#include "page/localisation/Layout.h"
+#include "platform/fake/FakePlatform.h"
 #include "resources/page/RefreshResources.h"
 #include "tests/unit/ModelTestSupport.h"
+#include "tests/unit/RcStrings.h"
 #include "ui/headless/HeadlessDialog.h"
 
 #include <gtest/gtest.h>
@@ -34,11 +36,7 @@ std::string ModeKey(const char* instance, int depth, const char* mode)
 
 class RefreshDialogTest : public RegistryModelFixture {
 protected:
-    RefreshDialogTest() : logic(window, registry, strings)
-    {
-        strings.strings = {{IDS_ITEM_ADAPTER, "Adapter"}, {IDS_ITEM_DEFAULT, "Default"},
-                           {IDS_ITEM_OPTIMAL, "Optimal"}};
-    }
+    RefreshDialogTest() : strings(ReadRcStrings()), logic(window, registry, platform, strings) {}
     void SeedTwoVoodoo5(const std::string& more = "", CallSite site = CallSite())
     {
         CallerTrace trace(site);
@@ -75,7 +73,8 @@ protected:
     }
 
     HeadlessDialog window;
-    FakeStringTable strings;
+    FakePlatform platform;    // an English system unless a test says otherwise
+    FakeStringTable strings;  // the library's string table
     CRefreshRatesDialog logic;
 };
 
@@ -192,6 +191,100 @@ TEST_F(RefreshDialogTest, WithoutAdapterEveryRateIsDisabledAndSaveWritesTheProdu
     }
     Click(IDC_SAVE);
     EXPECT_EQ(expected.SaveRegText(), registry.SaveRegText());
+}
+
+// The dialog in one language: caption, texts, the special items of every list and the layout.
+void ExpectLanguage(HeadlessDialog& window, FakeStringTable& strings, int base,
+                    const LayoutTable& layout, CallSite site = CallSite())
+{
+    CallerTrace trace(site);
+    const struct {
+        int n;
+        int id;
+    } texts[] = {
+        {23, IDC_RATES_GROUP}, {27, IDC_LINK_ALL_DEPTHS}, {28, IDC_DEPTH_GROUP},
+        {29, IDC_DEPTH_8},     {30, IDC_DEPTH_16},        {31, IDC_DEPTH_24},
+        {32, IDC_DEPTH_32},    {33, IDC_ADAPTER_GROUP},   {34, IDC_ADAPTER_DEFAULT_RATE},
+        {35, IDC_ADAPTER_OPTIMAL_RATE}, {36, IDC_SAVE},   {37, IDC_DEFAULTS},
+        {38, IdOk},            {39, IdCancel},
+    };
+    EXPECT_EQ(strings.strings[base + 22], window.caption);
+    for (const auto& text : texts) EXPECT_EQ(strings.strings[base + text.n], window.Text(text.id)) << text.id;
+    for (const ModeEntry& entry : ModeTable) {
+        const std::vector<std::string>& items = window.At(entry.comboId).items;
+        ASSERT_LE(3u, items.size()) << entry.name;
+        EXPECT_EQ(strings.strings[base + 24], items[0]) << entry.name;
+        EXPECT_EQ(strings.strings[base + 25], items[1]) << entry.name;
+        EXPECT_EQ(strings.strings[base + 26], items[2]) << entry.name;
+    }
+    for (int i = 0; i < layout.count; ++i) {
+        const ControlPlacement& row = layout.rows[i];
+        const DialogRect& rect = window.At(row.id).rect;
+        EXPECT_EQ(row.x, rect.left) << row.id;
+        EXPECT_EQ(row.y, rect.top) << row.id;
+        EXPECT_EQ(row.x + row.width, rect.right) << row.id;
+        EXPECT_EQ(row.y + row.height, rect.bottom) << row.id;
+    }
+}
+
+TEST_F(RefreshDialogTest, OpensInTheSystemLanguage)
+{
+    const struct {
+        unsigned short systemLanguage;
+        int base;
+        const LayoutTable& layout;
+    } systems[] = {
+        {0x0409, 0, RatesLayoutEnglish},
+        {0x040C, 39, RatesLayoutWide},
+        {0x0407, 78, RatesLayoutWide},
+        {0x0C0A, 0, RatesLayoutWide},
+    };
+    SeedTwoVoodoo5(Section(ModeKey("0003", 8, "640,480"), "\"RefreshRate\"=\"0\"\n"));
+    for (const auto& system : systems) {
+        SCOPED_TRACE(system.systemLanguage);
+        platform.language = system.systemLanguage;
+        Open();
+        EXPECT_EQ(system.base, logic.stringBase);
+        ExpectLanguage(window, strings, system.base, system.layout);
+        EXPECT_EQ(strings.strings[system.base + 25], Shown(Rate640)) << "the stored 0 is Default";
+    }
+}
+
+TEST_F(RefreshDialogTest, LabelGestureStepsTheLanguageAndReadsTheRatesAgain)
+{
+    SeedTwoVoodoo5(Section(ModeKey("0003", 16, "640,480"), "@=\"60,75\"\n\"RefreshRate\"=\"-1\"\n") +
+                   Section(ModeKey("0003", 16, "800,600"), "@=\"60,75\"\n\"RefreshRate\"=\"60\"\n"));
+    const std::string before = registry.SaveRegText();
+    const unsigned keys = MouseLeftButton | MouseRightButton | MouseControl | MouseShift;
+    Open();
+    Click(IDC_DEPTH_16);
+    Click(IDC_ADAPTER_OPTIMAL_RATE);
+    Click(IDC_LINK_ALL_DEPTHS);
+    Choose(Rate640, "75");
+    Choose(Rate800, "75");
+    window.PointCursorAt(IDC_LABEL_640X480);
+    for (unsigned missing : {MouseLeftButton, MouseControl, MouseShift})
+        logic.OnRButtonDown(keys & ~missing);
+    window.PointCursorAt(IDC_LABEL_800X600);
+    logic.OnRButtonDown(keys);
+    ExpectLanguage(window, strings, 0, RatesLayoutEnglish);
+    EXPECT_EQ("75", Shown(Rate640)) << "nothing happened yet";
+
+    window.PointCursorAt(IDC_LABEL_640X480);
+    EXPECT_FALSE(logic.OnRButtonDown(keys)) << "the default handling runs too";
+    ExpectLanguage(window, strings, 39, RatesLayoutWide);
+    EXPECT_EQ("Optimale", Shown(Rate640)) << "the unsaved choice is lost";
+    EXPECT_EQ("60", Shown(Rate800));
+    EXPECT_EQ(Checked, window.GetCheck(IDC_LINK_ALL_DEPTHS));
+    EXPECT_EQ(Checked, window.GetCheck(IDC_ADAPTER_OPTIMAL_RATE));
+    EXPECT_EQ(Unchecked, window.GetCheck(IDC_ADAPTER_DEFAULT_RATE));
+    EXPECT_FALSE(window.IsEnabled(IDC_DEPTH_16)) << "still linked";
+
+    logic.OnRButtonDown(keys);
+    ExpectLanguage(window, strings, 78, RatesLayoutWide);
+    logic.OnRButtonDown(keys);
+    ExpectLanguage(window, strings, 0, RatesLayoutEnglish);
+    EXPECT_EQ(before, registry.SaveRegText()) << "the gesture writes nothing";
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 # the headless window layer itself.
 if(NOT TARV_WINDOWS)
     tarv_test(page_tests SOURCES unit/PageTest.cpp unit/PageAboutTest.cpp unit/WindowLayerTest.cpp
-        unit/DialogContract.cpp
-        LIBS tarv_page tarv_ui_headless tarv_registry_memory)
+        unit/DialogContract.cpp unit/LocalisationTest.cpp
+        LIBS tarv_page tarv_refresh_store tarv_ui_headless tarv_registry_memory)
+    target_compile_definitions(page_tests PRIVATE
+        TARV_PAGE_RC="${CMAKE_SOURCE_DIR}/resources/page/TarvPage.rc")
 endif()
 
 # The window layer and the version reader on real windows under Wine, with the library's
@@ -11,6 +13,6 @@ endif()
 if(TARV_WINDOWS)
     enable_language(RC)
     tarv_test(page_win32_tests SOURCES unit/PageWin32Test.cpp unit/DialogContract.cpp
-        unit/WindowLayerTest.rc
-        LIBS tarv_ui_win32 tarv_about_win32 tarv_page_resources comctl32 version)
+        unit/LayoutTemplatesTest.cpp unit/WindowLayerTest.rc
+        LIBS tarv_ui_win32 tarv_about_win32 tarv_localisation tarv_page_resources comctl32 version)
 endif()

@@ -9,5 +9,6 @@ if(NOT TARV_WINDOWS)
     tarv_test(refresh_dialog_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/RefreshDialogTest.cpp
         LIBS tarv_refresh_dialog tarv_ui_headless tarv_registry_memory)
     target_compile_definitions(refresh_dialog_tests PRIVATE
-        TARV_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")
+        TARV_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures"
+        TARV_PAGE_RC="${CMAKE_SOURCE_DIR}/resources/page/TarvPage.rc")
 endif()

@@ -13,6 +13,8 @@
 //   slider:ID:POS    move trackbar ID to POS and send the page the scroll notifications a
 //                    drag ends with (TB_THUMBPOSITION, TB_ENDTRACK)
 //   key:ID:VK        a key press on control ID (WM_KEYDOWN/WM_KEYUP), e.g. key:1001:39 (right)
+//   gesture:ID       the cursor put over control ID (SetCursorPos), then the right button
+//                    pressed with the left button, Ctrl and Shift held (WM_RBUTTONDOWN)
 //   apply            PSM_APPLY
 //   ok | cancel      press the sheet's OK or Cancel button (PSM_PRESSBUTTON); a sheet that
 //                    closes is destroyed, as a modeless sheet's owner must do
@@ -31,6 +33,8 @@
 // Each waits for the thread's enabled top-level dialog (not the sheet, not a message box):
 //   dlg:click:ID       a click on button ID of the dialog
 //   dlg:select:ID:TEXT select the item TEXT of combo box ID (CB_SETCURSEL), as the user would
+//   dlg:gesture:ID     the hidden gesture over control ID of the dialog
+//   dlg:mark:TEXT      write TEXT to the log
 //   dlg:dump           the sheet's state and every control of the dialog, with the combo
 //                      boxes' selected item and item count
 //   dlg:sleep:MS       leave the dialog open for MS milliseconds
@@ -425,6 +429,23 @@ void DumpControls()
     DumpChildControls(page);
 }
 
+// The right button over a control while the left button, Ctrl and Shift are held; the message
+// goes to the window that holds the control, as a press over a static text does.
+void Gesture(HWND control)
+{
+    RECT box;
+    GetWindowRect(control, &box);
+    POINT point = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    SetCursorPos(point.x, point.y);
+    PumpMessages(100);  // Wine moves the cursor through the X server
+    HWND window = GetParent(control);
+    ScreenToClient(window, &point);
+    SendMessageA(window, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_SHIFT | MK_CONTROL,
+                 MAKELPARAM(point.x, point.y));
+    SendMessageA(window, WM_RBUTTONUP, MK_LBUTTON | MK_SHIFT | MK_CONTROL,
+                 MAKELPARAM(point.x, point.y));
+}
+
 // ---- steps on a modal dialog ---------------------------------------------------------------
 
 std::vector<std::string> modalSteps;  // dlg: steps still to run, first at the front
@@ -483,6 +504,18 @@ bool RunModalStep(HWND dialog, const std::string& step)
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(combo));
         Log("dialog: selected \"%s\" in %d", text.c_str(), id);
+    } else if (verb == "gesture") {
+        int id = atoi(argument.c_str());
+        HWND control = GetDlgItem(dialog, id);
+        if (!control) {
+            Log("dlg:gesture: no control %d in the dialog", id);
+            ++modalFailures;
+            return true;
+        }
+        Gesture(control);
+        Log("dialog: gesture over %d", id);
+    } else if (verb == "mark") {
+        Log("%s", argument.c_str());
     } else if (verb == "dump") {
         Log("dialog \"%s\", sheet %s", WindowText(dialog).c_str(),
             sheet && IsWindowEnabled(sheet) ? "enabled" : "disabled");
@@ -592,6 +625,12 @@ bool RunStep(const std::string& step)
         SendMessageA(control, WM_KEYDOWN, key, 1);
         SendMessageA(control, WM_KEYUP, key, 0xC0000001);
         Log("key %d on %d", key, id);
+    } else if (verb == "gesture") {
+        int id = atoi(argument.c_str());
+        HWND control = PageControl(id, "gesture");
+        if (!control) return false;
+        Gesture(control);
+        Log("gesture over %d", id);
     } else if (verb == "apply") {
         if (!sheet) return false;
         LRESULT result = SendMessageA(sheet, PSM_APPLY, 0, 0);
