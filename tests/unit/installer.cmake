@@ -9,9 +9,13 @@ if(NOT TARV_WINDOWS)
 endif()
 
 if(TARV_WINDOWS)
-    get_property(strings_object GLOBAL PROPERTY TARV_INSTALLER_STRINGS_OBJECT)
     tarv_test(installer_win32_tests
-        SOURCES unit/InstallerWin32Test.cpp unit/InstallerScenarios.cpp ${strings_object}
-        LIBS tarv_installer tarv_registry_win32 tarv_registry_model tarv_text)
-    add_dependencies(installer_win32_tests tarv_installer_strings)
+        SOURCES unit/InstallerWin32Test.cpp unit/InstallerScenarios.cpp
+        LIBS tarv_installer tarv_registry_win32 tarv_registry_model tarv_text
+             tarv_installer_resources)
+
+    # The compiled resources as the resource loader sees them.
+    tarv_test(installer_resources_win32_tests
+        SOURCES unit/InstallerResourcesWin32Test.cpp
+        LIBS tarv_installer_resources version)
 endif()
