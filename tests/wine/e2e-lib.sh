@@ -127,7 +127,7 @@ e2e_installer() {
         >/dev/null 2>&1)
     local status=$?
     # The installer's texts arrive in its code page; the checks are written in UTF-8.
-    iconv -f CP1252 -t UTF-8 "$E2E_LOG" >"$E2E_LOG.utf8" && mv "$E2E_LOG.utf8" "$E2E_LOG"
+    iconv -f CP1252 -t UTF-8 "$E2E_LOG" | tr -d '\r' >"$E2E_LOG.utf8" && mv "$E2E_LOG.utf8" "$E2E_LOG"
     if [ $status = 124 ]; then
         echo "    (the installer run did not finish within 90 seconds)"
         WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1
