@@ -8,14 +8,8 @@
 . "$(dirname "$0")/e2e-lib.sh"
 
 e2e_begin installer-win98 win98
-e2e_seed "$E2E_FIXTURES/win98-voodoo5-5500.reg"
+e2e_seed "$E2E_FIXTURES/win98-voodoo5-5500.reg" "$E2E_WINE_FIXTURES/handler-keys.reg"
 handlers='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Controls Folder'
-# Windows 98 has both panels' handler keys; a fresh Wine prefix does not.
-e2e_seed_text panels <<EOF2
-[$handlers\Display\Shellex\PropertySheetHandlers]
-
-[$handlers\Device\Shellex\PropertySheetHandlers]
-EOF2
 e2e_host --no-open  # Wine settles its own display keys at the first start
 
 export_all() {
