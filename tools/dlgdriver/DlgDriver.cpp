@@ -21,6 +21,7 @@
 //   answer           wait for a message box (caption and text are logged, OK pressed)
 //   foreground       log the class and title of the foreground window
 //   exit             wait for the process to end and log its exit code
+//   until:PATH       wait until the file PATH exists (a demo takes a screenshot meanwhile)
 //   sleep:MS         pause
 // A message box met while waiting is always answered with OK and logged.
 //
@@ -178,6 +179,18 @@ bool WaitForMessageBox()
     return false;
 }
 
+bool WaitForFile(const std::string& path)
+{
+    for (;; Sleep(PollInterval)) {
+        AnswerMessageBoxes();
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+        if (ProcessEnded()) {
+            Log("until: the program ended first");
+            return false;
+        }
+    }
+}
+
 bool WaitForExit()
 {
     for (DWORD start = GetTickCount(); GetTickCount() - start < WaitLimit; Sleep(PollInterval)) {
@@ -296,6 +309,7 @@ bool RunStep(const std::string& step)
     if (verb == "wait") return WaitForDialog(id);
     if (verb == "answer") return WaitForMessageBox();
     if (verb == "exit") return WaitForExit();
+    if (verb == "until") return WaitForFile(argument);
     if (verb == "sleep") {
         Sleep(static_cast<DWORD>(id));
         return true;
