@@ -22,7 +22,8 @@ function(tarv_win95_code target)
 endfunction()
 
 # Turns an executable or shared-library target into a shipped, CRT-free binary.
-# kind is DLL or EXE; for DLL pass the .def file as the third argument.
+# kind is DLL or EXE; pass the .def file as the third argument (a DLL needs one, a program
+# only when it exports functions).
 function(tarv_win95_binary target kind)
     tarv_win95_code(${target})
     target_link_options(${target} PRIVATE ${TARV_WIN95_LINK})
@@ -32,6 +33,9 @@ function(tarv_win95_binary target kind)
     else()
         target_link_options(${target} PRIVATE -mwindows -Wl,-e,_WinMainCRTStartup
             -Wl,--image-base,0x400000)
+        if(ARGV2)
+            target_link_options(${target} PRIVATE -Wl,--kill-at ${ARGV2})
+        endif()
     endif()
     target_sources(${target} PRIVATE $<TARGET_OBJECTS:tarv_runtime>)
     # The stripped binary keeps no symbols; the map tells the import check where its

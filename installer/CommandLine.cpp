@@ -45,6 +45,24 @@ bool ReadOptionValue(const char* option, char* value, unsigned size)
     return true;
 }
 
+static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+const char* SkipProgramName(const char* commandLine)
+{
+    if (!commandLine) return "";
+    const char* p = commandLine;
+    if (*p == '"') {
+        // A quoted name may hold blanks; a missing closing quote takes the whole line.
+        ++p;
+        while (*p && *p != '"') ++p;
+        if (*p) ++p;
+    } else {
+        while (*p && !IsBlank(*p)) ++p;
+    }
+    while (IsBlank(*p)) ++p;
+    return p;
+}
+
 bool FindOptionValue(const char* arguments, const char* keyword, char* value, unsigned size)
 {
     return ReadOptionValue(FindOption(arguments, keyword), value, size);

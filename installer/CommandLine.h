@@ -18,6 +18,10 @@ const char* FindOption(const char* arguments, const char* keyword);
 // that follows it. False, with value empty, when either bracket is missing.
 bool ReadOptionValue(const char* option, char* value, unsigned size);
 
+// The argument text of a command line as GetCommandLineA gives it: what follows the program
+// name (quoted or not) and the blanks after it.
+const char* SkipProgramName(const char* commandLine);
+
 // Looks for keyword and reads its bracketed value; false when the option is absent or has no
 // value.
 bool FindOptionValue(const char* arguments, const char* keyword, char* value, unsigned size);

@@ -8,7 +8,7 @@ namespace installer {
 
 int ChooseStartupLanguage(const char* arguments, unsigned short systemLanguage)
 {
-    if (!FindOption(arguments, "forcelang")) return systemLanguage & 0x3FF;
+    if (!FindOption(arguments, "forcelang")) return PrimaryLanguage(systemLanguage);
     char value[OptionTextSize];
     if (FindOptionValue(arguments, "forcelang", value, sizeof value)) {
         if (TextEqualsNoCase(value, "FRENCH")) return LanguageFrench;

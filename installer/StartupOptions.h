@@ -13,6 +13,9 @@ const int LanguageEnglish = 9;
 const int LanguageFrench = 12;
 const int LanguageGerman = 7;
 
+// The primary language of a Windows language identifier: its low 10 bits.
+inline int PrimaryLanguage(unsigned short languageId) { return languageId & 0x3FF; }
+
 // The primary language of the start-up texts: forcelang(FRENCH) or forcelang(GERMAN) (value
 // compared without case), English for any other value or none; without the option the
 // primary language (low 10 bits) of systemLanguage.

@@ -88,6 +88,23 @@ TEST(InstallerCommandLine, KeywordsCountAllLowerOrAllUpperAnywhereUpperFirst)
     EXPECT_EQ(nullptr, FindOption(nullptr, "force98"));
 }
 
+TEST(InstallerCommandLine, ArgumentsFollowTheProgramName)
+{
+    const struct {
+        const char* commandLine;
+        const char* arguments;
+    } cases[] = {
+        {"TARVINST.EXE forcent4", "forcent4"},
+        {"\"C:\\Program Files\\TARVINST.EXE\"  \tlowerlimit(90)", "lowerlimit(90)"},
+        {"\"C:\\TARV\\TARVINST.EXE\"forcent4", "forcent4"},
+        {"TARVINST.EXE", ""},
+        {"\"unclosed forcent4", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_STREQ(c.arguments, SkipProgramName(c.commandLine)) << c.commandLine;
+    EXPECT_STREQ("", SkipProgramName(nullptr));
+}
+
 TEST(InstallerCommandLine, ValueRunsFromTheFirstOpeningToTheNextClosingBracket)
 {
     char value[OptionTextSize];
