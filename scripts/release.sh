@@ -7,7 +7,7 @@
 #   bash scripts/release.sh [--out DIR]     (default DIR: dist)
 #
 # TARV_BUILD_DIR names the Windows build to use (default build/windows, configured as
-# scripts/test.sh configures it when it does not exist yet).
+# scripts/test.sh configures it); only the two shipped targets are built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -23,11 +23,9 @@ mkdir -p "$logs"
 
 echo "== building TARVPAGE.DLL and TARVINST.EXE in $build (log: build/logs/release-build.log)"
 {
-    if [ ! -f "$build/CMakeCache.txt" ]; then
-        cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=MinSizeRel \
-            -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
-            -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh"
-    fi
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=MinSizeRel \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh"
     cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target TARVPAGE TARVINST
 } >"$logs/release-build.log" 2>&1 || { tail -n 40 "$logs/release-build.log"; echo "build failed"; exit 1; }
 
