@@ -52,49 +52,52 @@ static bool WriteProductValues(Registry& registry, RegKey key, const InstallerSt
     return true;
 }
 
-void WriteInstallKey(Registry& registry, const InstallerState& state, unsigned parts,
+bool WriteInstallKey(Registry& registry, const InstallerState& state, unsigned parts,
                      const char* keyPath, long lowerLimit, long upperLimit, int modelCode)
 {
     RegKey key = 0;
     if (registry.CreateKey(HiveLocalMachine, keyPath, InstallKeyClass, KeyWriteAccess, &key) !=
         RegSuccess)
-        return;
+        return false;
     bool ok = true;
     if (parts & HandlerPart) ok = SetText(registry, key, "", ClassIdText);
     if (ok && (parts & ProductPart))
-        WriteProductValues(registry, key, state, lowerLimit, upperLimit, modelCode);
+        ok = WriteProductValues(registry, key, state, lowerLimit, upperLimit, modelCode);
     registry.CloseKey(key);
+    return ok;
 }
 
-void RegisterServerClass(Registry& registry, const char* libraryPath)
+bool RegisterServerClass(Registry& registry, const char* libraryPath)
 {
     RegKey key = 0;
     if (registry.CreateKey(HiveClassesRoot, ServerKeyPath, ServerKeyClass, KeyWriteAccess, &key) !=
         RegSuccess)
-        return;
-    if (SetText(registry, key, "", libraryPath))
-        SetText(registry, key, ThreadingModelValue, ApartmentThreading);
+        return false;
+    const bool ok = SetText(registry, key, "", libraryPath) &&
+                    SetText(registry, key, ThreadingModelValue, ApartmentThreading);
     registry.CloseKey(key);
+    return ok;
 }
 
-void InstallComponents(Registry& registry, const InstallerState& state, const char* libraryPath,
+bool InstallComponents(Registry& registry, const InstallerState& state, const char* libraryPath,
                        long lowerLimit, long upperLimit, int modelCode, bool useAdvancedPanel)
 {
-    WriteInstallKey(registry, state, ProductPart, ProductSettingsKey, lowerLimit, upperLimit,
-                    modelCode);
-    if (state.OsFlavor == Win9x && useAdvancedPanel) {
-        WriteInstallKey(registry, state, HandlerPart, DeviceHandlerKeyPath, lowerLimit,
-                        upperLimit, modelCode);
-        DeleteKeyIfPresent(registry, DisplayHandlerKeyPath);
-    } else if (state.OsFlavor == Win9x) {
-        WriteInstallKey(registry, state, HandlerPart, DisplayHandlerKeyPath, lowerLimit,
-                        upperLimit, modelCode);
-        DeleteKeyIfPresent(registry, DeviceHandlerKeyPath);
-    } else {
-        WriteInstallKey(registry, state, HandlerPart, DisplayHandlerKeyPath, lowerLimit,
-                        upperLimit, modelCode);
-    }
-    RegisterServerClass(registry, libraryPath);
+    // Every step runs whatever the one before it did.
+    bool complete = WriteInstallKey(registry, state, ProductPart, ProductSettingsKey, lowerLimit,
+                                    upperLimit, modelCode);
+    const bool win9x = state.OsFlavor == Win9x;
+    const char* handler =
+        win9x && useAdvancedPanel ? DeviceHandlerKeyPath : DisplayHandlerKeyPath;
+    if (!WriteInstallKey(registry, state, HandlerPart, handler, lowerLimit, upperLimit,
+                         modelCode))
+        complete = false;
+    // On the Windows 95 family the shell must find the page in one place only.
+    if (win9x && !DeleteKeyIfPresent(registry, handler == DeviceHandlerKeyPath
+                                                   ? DisplayHandlerKeyPath
+                                                   : DeviceHandlerKeyPath))
+        complete = false;
+    if (!RegisterServerClass(registry, libraryPath)) complete = false;
+    return complete;
 }
 
 }  // namespace installer

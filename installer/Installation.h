@@ -22,16 +22,19 @@ const char* ModelName(int modelCode);
 
 // Creates keyPath under HKEY_LOCAL_MACHINE and writes the parts asked for. The first value
 // that cannot be set ends the writing for this key. The Force values follow the state's flags.
-// A model code outside 1..3 has no name, so the product values stop before "Model".
-void WriteInstallKey(Registry& registry, const InstallerState& state, unsigned parts,
+// A model code outside 1..3 has no name, so the product values stop before "Model". False when
+// the key could not be created or a value asked for was not written.
+bool WriteInstallKey(Registry& registry, const InstallerState& state, unsigned parts,
                      const char* keyPath, long lowerLimit, long upperLimit, int modelCode);
 
 // The class and server keys: the library path as the server and the apartment threading model.
-void RegisterServerClass(Registry& registry, const char* libraryPath);
+// False at the first failure, which ends the writing.
+bool RegisterServerClass(Registry& registry, const char* libraryPath);
 
 // The whole installation: product key, the handler key for the flavour and panel choice, and
-// the class registration. A failed step never stops the next.
-void InstallComponents(Registry& registry, const InstallerState& state, const char* libraryPath,
+// the class registration. A failed step never stops the next. True when every key was written
+// in full (and, on the Windows 95 family, the other handler key is gone).
+bool InstallComponents(Registry& registry, const InstallerState& state, const char* libraryPath,
                        long lowerLimit, long upperLimit, int modelCode, bool useAdvancedPanel);
 
 }  // namespace installer

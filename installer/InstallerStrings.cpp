@@ -30,6 +30,10 @@ const InstallerString InstallerStringTable[] = {
     {19, "Tarvello"},
     {20, "The Tarvello has been"},
     {21, "successfully installed on your system."},
+    {22, "Tarvello could not be installed completely: the registry refused a change. On "
+         "Windows NT and 2000, log on as an administrator and run TARVINST.EXE again."},
+    {23, "Tarvello could not be removed completely: the registry refused a change. On "
+         "Windows NT and 2000, log on as an administrator and run TARVINST.EXE again."},
     {24, "Tarvello"},
     {25, "The Tarvello is currently"},
     {26, "installed on your system. Do you wish"},
@@ -64,6 +68,12 @@ const InstallerString InstallerStringTable[] = {
     {54, "Tarvello"},
     {55, "Le Tarvello a été"},
     {56, "installé avec succès."},
+    {57, "Le Tarvello n'a pas pu être installé entièrement : le registre a refusé une "
+         "modification. Sous Windows NT et 2000, ouvrez une session d'administrateur et "
+         "relancez TARVINST.EXE."},
+    {58, "Le Tarvello n'a pas pu être supprimé entièrement : le registre a refusé une "
+         "modification. Sous Windows NT et 2000, ouvrez une session d'administrateur et "
+         "relancez TARVINST.EXE."},
     {59, "Tarvello"},
     {60, "Le Tarvello est déjà installé."},
     {61, "Voulez-vous le réinstaller ou le supprimer ?"},
@@ -97,6 +107,12 @@ const InstallerString InstallerStringTable[] = {
     {89, "Tarvello"},
     {90, "Der Tarvello wurde"},
     {91, "erfolgreich auf Ihrem System installiert."},
+    {92, "Der Tarvello konnte nicht vollständig installiert werden: die Registrierung hat "
+         "eine Änderung abgelehnt. Unter Windows NT und 2000 melden Sie sich als "
+         "Administrator an und starten Sie TARVINST.EXE erneut."},
+    {93, "Der Tarvello konnte nicht vollständig entfernt werden: die Registrierung hat eine "
+         "Änderung abgelehnt. Unter Windows NT und 2000 melden Sie sich als Administrator "
+         "an und starten Sie TARVINST.EXE erneut."},
     {94, "Tarvello"},
     {95, "Der Tarvello ist gerade"},
     {96, "installiert auf Ihrem System. Möchten Sie"},

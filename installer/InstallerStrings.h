@@ -1,6 +1,6 @@
 // The installer's texts: three sets of 35 strings (English from 1, French from 36, German
-// from 71). String n of every set serves the same purpose; 22, 23, 28, 34 and 35 of each set
-// are reserved and absent. This table is the source of resources/installer/InstallerStrings.rc.
+// from 71). String n of every set serves the same purpose; 28, 34 and 35 of each set are
+// reserved and absent. This table is the source of resources/installer/InstallerStrings.rc.
 #pragma once
 
 namespace tarv {
@@ -31,6 +31,8 @@ enum InstallerStringId {
     StrInstalledTitle = 19,
     StrInstalledLine1 = 20,
     StrInstalledLine2 = 21,
+    StrInstallIncomplete = 22,  // in place of the installed dialog when a key was refused
+    StrRemovalIncomplete = 23,  // in place of the removed dialog when removal stopped
     StrMaintenanceTitle = 24,
     StrMaintenanceLine1 = 25,
     StrMaintenanceLine2 = 26,

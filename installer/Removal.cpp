@@ -8,25 +8,38 @@
 namespace tarv {
 namespace installer {
 
+// A key that is already gone counts as deleted: an earlier run that stopped half-way must
+// not stop every later one at the same place.
 static bool Delete(Registry& registry, RegHive hive, const char* path)
 {
-    return registry.DeleteKey(hive, path) == RegSuccess;
+    const RegResult result = registry.DeleteKey(hive, path);
+    return result == RegSuccess || result == RegFileNotFound;
 }
 
-void RemoveComponents(Registry& registry, const InstallerState& state, int installState)
+// The class key, child keys first. DllRegisterServer (run by hand with regsvr32, say) adds a
+// ProgID subkey, which would keep the class key from going, and the ProgID's own key; those
+// go too when present, but whether they can be deleted never stops the removal.
+static bool DeleteClassKeys(Registry& registry)
+{
+    if (!Delete(registry, HiveClassesRoot, ServerKeyPath)) return false;
+    registry.DeleteKey(HiveClassesRoot, ClassProgIdKeyPath);
+    if (!Delete(registry, HiveClassesRoot, ClassKeyPath)) return false;
+    registry.DeleteKey(HiveClassesRoot, ProgIdClassKeyPath);
+    registry.DeleteKey(HiveClassesRoot, ProgIdText);
+    return true;
+}
+
+bool RemoveComponents(Registry& registry, const InstallerState& state, int installState)
 {
     if ((installState & ProductKeyPresent) && !Delete(registry, HiveLocalMachine, ProductSettingsKey))
-        return;
+        return false;
     if ((installState & DisplayHandlerPresent) &&
         !Delete(registry, HiveLocalMachine, DisplayHandlerKeyPath))
-        return;
+        return false;
     if ((installState & DeviceHandlerPresent) &&
         !Delete(registry, HiveLocalMachine, DeviceHandlerKeyPath))
-        return;
-    // The class key can only go once its server subkey is gone.
-    if ((installState & ClassKeyPresent) && (!Delete(registry, HiveClassesRoot, ServerKeyPath) ||
-                                             !Delete(registry, HiveClassesRoot, ClassKeyPath)))
-        return;
+        return false;
+    if ((installState & ClassKeyPresent) && !DeleteClassKeys(registry)) return false;
 
     if (state.OsFlavor == Win9x) {
         int count = state.adapterCount < 0 ? 0 : state.adapterCount;
@@ -35,14 +48,16 @@ void RemoveComponents(Registry& registry, const InstallerState& state, int insta
     } else {
         ResetDriverValues(registry, state.OsFlavor, 0);
     }
+    return true;
 }
 
-void DeleteKeyIfPresent(Registry& registry, const char* keyPath)
+bool DeleteKeyIfPresent(Registry& registry, const char* keyPath)
 {
     RegKey key = 0;
-    if (registry.OpenKey(HiveLocalMachine, keyPath, KeyWriteAccess, &key) != RegSuccess) return;
+    const RegResult opened = registry.OpenKey(HiveLocalMachine, keyPath, KeyWriteAccess, &key);
+    if (opened != RegSuccess) return opened == RegFileNotFound;
     registry.CloseKey(key);
-    registry.DeleteKey(HiveLocalMachine, keyPath);
+    return registry.DeleteKey(HiveLocalMachine, keyPath) == RegSuccess;
 }
 
 // The settings cleared per key, in order. On NT the clock and the SSTH3 swap interval share

@@ -8,12 +8,15 @@ namespace tarv {
 namespace installer {
 
 // Deletes the keys named by installState (product, Display handler, Device handler, then
-// server and class key) and stops at the first that cannot be deleted. Only when all went
-// through are the driver values reset: for every listed adapter on Win9x, once on NT.
-void RemoveComponents(Registry& registry, const InstallerState& state, int installState);
+// server and class key, with the ProgID keys DllRegisterServer may have added) and stops at
+// the first that exists and cannot be deleted; a key already gone counts as deleted. Only
+// when all went through are the driver values reset: for every listed adapter on Win9x, once
+// on NT. False when the removal stopped.
+bool RemoveComponents(Registry& registry, const InstallerState& state, int installState);
 
-// Deletes a key under HKEY_LOCAL_MACHINE if it can be opened for writing.
-void DeleteKeyIfPresent(Registry& registry, const char* keyPath);
+// Deletes a key under HKEY_LOCAL_MACHINE if it can be opened for writing. False when the key
+// is there but could not be opened or deleted.
+bool DeleteKeyIfPresent(Registry& registry, const char* keyPath);
 
 // Deletes the clock and swap-interval values of one adapter instance (Win9x) or of the fixed
 // NT service keys (instance unused). Opens existing keys only; missing keys and values are

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Runs the product: a simulated Windows 98 PC with one Voodoo5 5500 under Wine, the tab
-# registered with the keys the installer writes, and the display properties opened on the
-# "Tarvello" tab the way the Windows 98 shell opens them.
-# Without $DISPLAY it runs on its own Xvfb and saves build/demo/tarvello-tab.png; with a
-# display the window stays open until it is closed.
+# Runs the product: a simulated Windows 98 PC with one Voodoo5 5500 under Wine, TARVINST.EXE
+# installing the tab, and the display properties opened on the "Tarvello" tab the way the
+# Windows 98 shell opens them.
+# Without $DISPLAY it runs on its own Xvfb, clicks through the installer's dialogs and saves
+# build/demo/tarvello-tab.png and build/demo/installer-*.png (one per dialog, cropped to it);
+# with a display the installer and then the tab wait for the user.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -12,15 +13,17 @@ demo="$root/build/demo"
 bash scripts/setup.sh
 mkdir -p "$demo"
 
-echo "== building TARVPAGE.DLL and the display-properties host (log: build/demo/build.log)"
+echo "== building TARVPAGE.DLL, TARVINST.EXE and the tools that drive them (log: build/demo/build.log)"
 {
     cmake -S . -B build/windows -DCMAKE_BUILD_TYPE=MinSizeRel \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" &&
-        cmake --build build/windows -j 2 --target TARVPAGE dispprops
+        cmake --build build/windows -j 2 --target TARVPAGE TARVINST dispprops dlgdriver
 } >"$demo/build.log" 2>&1 || { tail -n 40 "$demo/build.log"; echo "build failed"; exit 1; }
 dll="$root/build/windows/page/server/TARVPAGE.DLL"
+installer="$root/build/windows/installer/TARVINST.EXE"
 host="$root/build/windows/tools/dispprops/dispprops.exe"
+driver="$root/build/windows/tools/dlgdriver/dlgdriver.exe"
 
 . scripts/lib/wine-env.sh
 if [ -z "${DISPLAY:-}" ]; then
@@ -41,25 +44,63 @@ else
     trap 'set +e; wineserver -k >/dev/null 2>&1; wineserver -w; rm -rf "$demo/wine"' EXIT
 fi
 
-# Windows 98, with the PC's registry from the fixture and the tab installed in C:\TARV.
+# Windows 98, with the PC's registry from the fixture and the product copied to C:\TARV.
 wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null
 drive="$WINEPREFIX/drive_c"
 mkdir -p "$drive/TARV" "$drive/demo"
 cp "$dll" "$drive/TARV/TARVPAGE.DLL"
+cp "$installer" "$drive/TARV/TARVINST.EXE"
 cp "$host" "$drive/demo/dispprops.exe"
-cp tests/fixtures/win98-voodoo5-5500.reg tests/wine/fixtures/tarvello-tab.reg "$drive/demo/"
+cp "$driver" "$drive/demo/dlgdriver.exe"
+cp tests/fixtures/win98-voodoo5-5500.reg "$drive/demo/"
 wine regedit /s 'C:\demo\win98-voodoo5-5500.reg'
-wine regedit /s 'C:\demo\tarvello-tab.reg'
 
 log="$drive/demo/host.log"
 : >"$log"
 if [ "$headless" = 0 ]; then
+    echo "== the installer is open; install the tab, then the display properties open"
+    (cd "$drive/TARV" && wine 'C:\TARV\TARVINST.EXE' >/dev/null 2>&1)
     echo "== the display properties are open on the Tarvello tab; close them to end the demo"
     (cd "$drive/demo" && wine 'C:\demo\dispprops.exe' --log 'C:\demo\host.log' tab:Tarvello wait \
         >/dev/null 2>&1)
     tr -d '\r' <"$log"
     exit 0
 fi
+
+# The installer's dialogs, clicked through on a desktop of their own (no window manager runs
+# on the Xvfb): install, then remove, then install again, each dialog photographed once.
+# dlgdriver logs a dialog's rectangle and waits until its screenshot is taken.
+shoot() {
+    local name=$1 box
+    for _ in $(seq 1 300); do
+        box=$(tr -d '\r' <"$log" | grep -c '^rect ' || true)
+        [ "$box" -ge "$2" ] && break
+        kill -0 "$driver_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    box=$(tr -d '\r' <"$log" | grep '^rect ' | sed -n "$2p" | sed 's/^rect //')
+    [ -n "$box" ] || { tr -d '\r' <"$log"; echo "no $name dialog"; exit 1; }
+    IFS=, read -r left top width height <<<"$box"
+    sleep 0.5  # let the dialog finish painting
+    import -window root -display "$DISPLAY" -crop "${width}x${height}+${left}+${top}" +repage \
+        "$demo/installer-$name.png"
+    touch "$drive/demo/shot-$name"
+}
+(cd "$drive/demo" && wine explorer /desktop=tarvello,800x600 'C:\demo\dlgdriver.exe' \
+    --log 'C:\demo\host.log' --program 'C:\TARV\TARVINST.EXE' \
+    start: wait:1013 click:1002 rect 'until:C:\demo\shot-model' click:1 \
+    wait:1015 rect 'until:C:\demo\shot-installed' click:1 exit \
+    start: wait:1009 rect 'until:C:\demo\shot-maintenance' click:1007 \
+    wait:1017 rect 'until:C:\demo\shot-removed' click:1 exit \
+    start: wait:1013 click:1002 click:1 wait:1015 click:1 exit >/dev/null 2>&1) &
+driver_pid=$!
+shoot model 1
+shoot installed 2
+shoot maintenance 3
+shoot removed 4
+wait "$driver_pid" || true
+tr -d '\r' <"$log"
+: >"$log"
 
 # On a desktop of its own: no window manager runs on the Xvfb.
 (cd "$drive/demo" && wine explorer /desktop=tarvello,800x600 'C:\demo\dispprops.exe' \
@@ -80,4 +121,4 @@ import -window root -display "$DISPLAY" -crop 800x600+0+0 +repage "$demo/tarvell
 touch "$drive/demo/screenshot-taken"
 wait "$host_pid" || true
 tr -d '\r' <"$log"
-echo "saved build/demo/tarvello-tab.png"
+echo "saved build/demo/tarvello-tab.png and build/demo/installer-*.png"

@@ -7,7 +7,7 @@ need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 for p in cmake g++ make g++-mingw-w64-i686 binutils-mingw-w64-i686 googletest \
-         xvfb xauth imagemagick libclang-rt-14-dev clang python3 zip unzip mtools; do
+         xvfb xauth imagemagick libclang-rt-14-dev clang python3 locales zip unzip mtools; do
   have_pkg "$p" || need+=("$p")
 done
 # Wine must run 32-bit programs, which needs the i386 architecture.
@@ -27,3 +27,11 @@ if [ ${#need[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
   echo "setup: done"
 fi
+
+# Wine takes the system's default language from the locale, which must exist to be chosen.
+for locale_name in de_DE fr_FR; do
+  if ! locale -a 2>/dev/null | grep -qix "$locale_name.utf8"; then
+    echo "setup: generating the $locale_name.UTF-8 locale"
+    localedef -i "$locale_name" -f UTF-8 "$locale_name.UTF-8"
+  fi
+done

@@ -4,6 +4,7 @@
 #include "installer/InstallerState.h"
 #include "installer/Removal.h"
 #include "installer/dialogs/DialogState.h"
+#include "installer/dialogs/DialogTexts.h"
 #include "installer/dialogs/MaintenanceDialog.h"
 #include "installer/dialogs/ModelDialog.h"
 #include "installer/dialogs/OutcomeDialogs.h"
@@ -19,15 +20,32 @@ static bool ModelChosen(int result)
            DialogState.ModelCode <= Model6000;
 }
 
+// Without administrator rights on Windows NT the registry refuses the installer's keys; a
+// success dialog would then be a lie, so the user is told instead, in the language of the
+// dialog seen last.
+static void ReportRefusedChange(InstallerSystem& system, int textString)
+{
+    ShowSetMessage(system.strings, system.mainWindow, textString, StrNoModelCaption,
+                   MessageIconError);
+}
+
 void RunInstallFlow(InstallerSystem& system, int installState)
 {
     {
         ModelDialog model(system, system.dialogs.Window());
         if (!ModelChosen(system.dialogs.Run(IDD_MODEL, model))) return;
     }
-    if (DialogState.Reinstalling) RemoveComponents(system.registry, Installer, installState);
-    InstallComponents(system.registry, Installer, Installer.LibraryPath, Installer.LowerLimit,
-                      Installer.UpperLimit, DialogState.ModelCode, DialogState.UseAdvancedPanel);
+    bool complete = true;
+    if (DialogState.Reinstalling)
+        complete = RemoveComponents(system.registry, Installer, installState);
+    if (!InstallComponents(system.registry, Installer, Installer.LibraryPath,
+                           Installer.LowerLimit, Installer.UpperLimit, DialogState.ModelCode,
+                           DialogState.UseAdvancedPanel))
+        complete = false;
+    if (!complete) {
+        ReportRefusedChange(system, StrInstallIncomplete);
+        return;
+    }
     InstalledDialog installed(system, system.dialogs.Window());
     system.dialogs.Run(IDD_INSTALLED, installed);
 }
@@ -42,7 +60,10 @@ void RunMaintenanceFlow(InstallerSystem& system, int installState)
     if (result == IDC_REINSTALL) {
         RunInstallFlow(system, installState);
     } else if (result == IDC_REMOVE) {
-        RemoveComponents(system.registry, Installer, installState);
+        if (!RemoveComponents(system.registry, Installer, installState)) {
+            ReportRefusedChange(system, StrRemovalIncomplete);
+            return;
+        }
         RemovedDialog removed(system, system.dialogs.Window());
         system.dialogs.Run(IDD_REMOVED, removed);
     }

@@ -8,6 +8,7 @@
 #include "installer/Installation.h"
 #include "installer/InstallerState.h"
 #include "installer/Removal.h"
+#include "page/server/ServerRegistration.h"
 #include "registry/ComRegistration.h"
 #include "registry/ProductSettings.h"
 #include "registry/memory/MemoryRegistry.h"
@@ -290,15 +291,38 @@ TEST_F(InstallerRegistry, OnlyClassAndServerLeftAreRemovedAndDriversReset)
                    "0000\\DEFAULT]\n\n");
 }
 
-TEST_F(InstallerRegistry, AClassKeyWithoutItsServerStopsRemovalThere)
+// A run that stopped half-way left the class key without its server: the next run finishes.
+TEST_F(InstallerRegistry, AClassKeyLeftWithoutItsServerIsStillRemoved)
 {
-    const std::string drivers = Instance + "0000]\n\"DriverDesc\"=\"3dfx Voodoo5 5500 AGP\"\n\n" +
-                                Instance + "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n";
-    Seed(Product5500 + ClassKey + drivers);
+    Seed(Product5500 + ClassKey + Instance + "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n");
     state.adapters[0] = 0;
     state.adapterCount = 1;
-    RemoveComponents(registry, state, Detect());
-    ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software]\n\n" + ClassKey + drivers);
+    EXPECT_TRUE(RemoveComponents(registry, state, Detect()));
+    ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software]\n\n[HKEY_CLASSES_ROOT\\CLSID]\n\n" + Instance +
+                   "0000\\DEFAULT]\n\n");
+}
+
+// DllRegisterServer, run by hand, adds a ProgID subkey under the class key and the ProgID's
+// own key; removal takes them along, and only a key it must delete can stop it.
+TEST_F(InstallerRegistry, RemovalTakesTheKeysOfDllRegisterServerAlong)
+{
+    Seed(Product5500 + DisplayHandler);
+    RegisterServerClass(registry, LibraryPath);
+    UpdateServerRegistration(registry, LibraryPath);
+    EXPECT_TRUE(RemoveComponents(registry, state, Detect()));
+    ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software]\n\n" + Handlers +
+                   "Display\\Shellex\\PropertySheetHandlers]\n\n[HKEY_CLASSES_ROOT\\CLSID]\n\n");
+
+    const std::string progId = "[HKEY_CLASSES_ROOT\\PROPERTY.PROPERTYINTERFACE]\n\n";
+    Seed(progId + "[HKEY_CLASSES_ROOT\\PROPERTY.PROPERTYINTERFACE\\CLSID]\n\n");
+    registry.DenyOnKey(HiveClassesRoot, ProgIdClassKeyPath, MemoryRegistry::DenyDelete);
+    RegisterServerClass(registry, LibraryPath);
+    EXPECT_TRUE(RemoveComponents(registry, state, ClassKeyPresent));
+    EXPECT_EQ(0, Detect());
+
+    UpdateServerRegistration(registry, LibraryPath);
+    registry.DenyOnKey(HiveClassesRoot, ClassKeyPath, MemoryRegistry::DenyDelete);
+    EXPECT_FALSE(RemoveComponents(registry, state, Detect()));
     EXPECT_EQ(ClassKeyPresent, Detect());
 }
 
@@ -330,7 +354,10 @@ TEST_F(InstallerRegistry, RemovalDeletesChildBeforeParentAndResetsAdaptersInList
                   "delete key HKLM\\" + std::string(DisplayHandlerKeyPath),
                   "delete key HKLM\\" + std::string(DeviceHandlerKeyPath),
                   "delete key HKCR\\" + std::string(ServerKeyPath),
+                  "delete key HKCR\\" + std::string(ClassProgIdKeyPath) + " failed",
                   "delete key HKCR\\" + std::string(ClassKeyPath),
+                  "delete key HKCR\\" + std::string(ProgIdClassKeyPath) + " failed",
+                  "delete key HKCR\\PROPERTY.PROPERTYINTERFACE failed",
                   // The driver keys are absent here: opened only, never created.
                   "open " + display + "0001\\DEFAULT access 0x6 failed",
                   "open " + display + "0001\\Glide access 0x6 failed",

@@ -4,8 +4,12 @@ if(NOT TARV_WINDOWS)
     tarv_test(installer_tests
         SOURCES unit/InstallerStartupTest.cpp unit/InstallerRegistrationTest.cpp
                 unit/InstallerStringsTest.cpp unit/InstallerScenarios.cpp
-        LIBS tarv_installer tarv_registry_memory tarv_registry_model tarv_text)
+        LIBS tarv_installer tarv_server_logic tarv_registry_memory tarv_registry_model tarv_text)
     target_compile_definitions(installer_tests PRIVATE TARV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+
+    tarv_test(installer_dialog_tests
+        SOURCES unit/InstallerDialogsTest.cpp
+        LIBS tarv_installer_dialogs tarv_ui_headless tarv_registry_memory)
 endif()
 
 if(TARV_WINDOWS)

@@ -2,11 +2,14 @@
 # display-properties host inside its own copy of the run's template prefix, posing as one
 # Windows version, and checks the registry with regedit exports.
 #
-#   . e2e-lib.sh TARVPAGE.DLL dispprops.exe
-#   e2e_begin NAME FLAVOUR        fresh prefix (win98, win95, nt40, win2k), tab library in C:\TARV
+#   . e2e-lib.sh TARVPAGE.DLL dispprops.exe [TARVINST.EXE dlgdriver.exe]
+#   e2e_begin NAME FLAVOUR        fresh prefix (win98, win95, nt40, win2k), tab library (and
+#                                 installer) in C:\TARV
+#   e2e_language LOCALE           the system's language from now on (e.g. de_DE.UTF-8)
 #   e2e_seed FILE...              import REGEDIT4 files
 #   e2e_seed_text NAME <<EOF      import REGEDIT4 sections given on stdin
 #   e2e_host [OPTIONS] STEP...    run the host; its log is in $E2E_LOG (and on stdout)
+#   e2e_installer STEP...         play a user on the installer with dlgdriver; log in $E2E_LOG
 #   e2e_export KEY NAME           regedit export of KEY as $E2E_DIR/NAME.reg (as written) and
 #                                 $E2E_DIR/NAME.txt (UTF-8, one "[key]\tline" per value)
 #   check / check_log / check_value / check_same ...   record a result
@@ -22,6 +25,8 @@ E2E_FIXTURES="$E2E_ROOT_DIR/tests/fixtures"
 E2E_WINE_FIXTURES="$E2E_SOURCE_DIR/fixtures"
 E2E_DLL=$(readlink -f "$1")
 E2E_HOST=$(readlink -f "$2")
+E2E_INSTALLER=$( [ -n "${3:-}" ] && readlink -f "$3")
+E2E_DRIVER=$( [ -n "${4:-}" ] && readlink -f "$4")
 E2E_FAILURES=0
 E2E_OWN_RUN=0
 E2E_PREFIX=
@@ -62,10 +67,23 @@ e2e_begin() {
     mkdir -p "$E2E_DIR" "$E2E_PREFIX/drive_c/TARV"
     cp "$E2E_DLL" "$E2E_PREFIX/drive_c/TARV/TARVPAGE.DLL"
     cp "$E2E_HOST" "$E2E_DIR/dispprops.exe"
+    if [ -n "$E2E_INSTALLER" ]; then
+        cp "$E2E_INSTALLER" "$E2E_PREFIX/drive_c/TARV/TARVINST.EXE"
+        cp "$E2E_DRIVER" "$E2E_DIR/dlgdriver.exe"
+    fi
     e2e_wine reg add 'HKCU\Software\Wine' /v Version /d "$flavour" /f >/dev/null
     # A crash ends the host instead of waiting for someone to close Wine's crash dialog.
     e2e_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
     echo "== $name: Wine posing as $flavour"
+}
+
+# Wine reads the system's language from the locale when its server starts.
+e2e_language() {
+    WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1
+    WINEPREFIX="$E2E_PREFIX" wineserver -w >/dev/null 2>&1
+    export LC_ALL=$1
+    WINEPREFIX="$E2E_PREFIX" wineserver -p
+    e2e_wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 e2e_seed() {
@@ -93,6 +111,25 @@ e2e_host() {
     local status=$?
     if [ $status = 124 ]; then
         echo "    (the host did not finish within a minute)"
+        WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1
+        WINEPREFIX="$E2E_PREFIX" wineserver -w >/dev/null 2>&1
+        WINEPREFIX="$E2E_PREFIX" wineserver -p >/dev/null 2>&1
+    fi
+    tr -d '\r' <"$E2E_LOG" | sed 's/^/    | /'
+    return $status
+}
+
+# Runs dlgdriver on a virtual desktop with the installer in C:\TARV; like e2e_host otherwise.
+e2e_installer() {
+    : >"$E2E_LOG"
+    (cd "$E2E_DIR" && timeout 90 env WINEPREFIX="$E2E_PREFIX" wine explorer /desktop=tarv,800x600 \
+        'C:\e2e\dlgdriver.exe' --log 'C:\e2e\host.log' --program 'C:\TARV\TARVINST.EXE' "$@" \
+        >/dev/null 2>&1)
+    local status=$?
+    # The installer's texts arrive in its code page; the checks are written in UTF-8.
+    iconv -f CP1252 -t UTF-8 "$E2E_LOG" | tr -d '\r' >"$E2E_LOG.utf8" && mv "$E2E_LOG.utf8" "$E2E_LOG"
+    if [ $status = 124 ]; then
+        echo "    (the installer run did not finish within 90 seconds)"
         WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1
         WINEPREFIX="$E2E_PREFIX" wineserver -w >/dev/null 2>&1
         WINEPREFIX="$E2E_PREFIX" wineserver -p >/dev/null 2>&1

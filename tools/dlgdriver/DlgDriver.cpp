@@ -6,6 +6,8 @@
 //   start:ARGS       start the program (--program, default TARVINST.EXE) with ARGS; it becomes
 //                    the process the steps work on
 //   attach           work on the running installer (found by its main window)
+//   again:ARGS       start another instance with ARGS and wait for it to end; the steps stay
+//                    with the first
 //   wait:ID          wait for a dialog of the process with control ID; it becomes the current one
 //   click:ID         BM_CLICK on control ID
 //   key:VK           a key press for the dialog (13 Enter, 27 Escape)
@@ -19,6 +21,7 @@
 //   answer           wait for a message box (caption and text are logged, OK pressed)
 //   foreground       log the class and title of the foreground window
 //   exit             wait for the process to end and log its exit code
+//   until:PATH       wait until the file PATH exists (a demo takes a screenshot meanwhile)
 //   sleep:MS         pause
 // A message box met while waiting is always answered with OK and logged.
 //
@@ -176,6 +179,18 @@ bool WaitForMessageBox()
     return false;
 }
 
+bool WaitForFile(const std::string& path)
+{
+    for (;; Sleep(PollInterval)) {
+        AnswerMessageBoxes();
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+        if (ProcessEnded()) {
+            Log("until: the program ended first");
+            return false;
+        }
+    }
+}
+
 bool WaitForExit()
 {
     for (DWORD start = GetTickCount(); GetTickCount() - start < WaitLimit; Sleep(PollInterval)) {
@@ -217,6 +232,20 @@ bool Start(const std::string& arguments)
     return true;
 }
 
+bool StartAgain(const std::string& arguments)
+{
+    HANDLE first = process;
+    DWORD firstId = processId;
+    HWND current = dialog;
+    process = nullptr;
+    bool ended = Start(arguments) && WaitForExit();
+    if (process) CloseHandle(process);
+    process = first;
+    processId = firstId;
+    dialog = current;
+    return ended;
+}
+
 bool Attach()
 {
     HWND main = FindWindowA("TARV_class", "Tarvello");
@@ -244,7 +273,15 @@ void Gesture(HWND control, int id, unsigned flags)
     RECT box;
     GetWindowRect(control, &box);
     POINT centre = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    // Wine hands a moved cursor to other processes with a delay: wait until it has arrived.
     SetCursorPos(centre.x, centre.y);
+    for (int tries = 0; tries < 20; ++tries) {
+        POINT now;
+        GetCursorPos(&now);
+        if (now.x == centre.x && now.y == centre.y) break;
+        Sleep(PollInterval);
+    }
+    Sleep(200);
     POINT client = centre;
     ScreenToClient(dialog, &client);
     DWORD_PTR result;
@@ -268,9 +305,11 @@ bool RunStep(const std::string& step)
     }
     if (verb == "start") return Start(argument);
     if (verb == "attach") return Attach();
+    if (verb == "again") return StartAgain(argument);
     if (verb == "wait") return WaitForDialog(id);
     if (verb == "answer") return WaitForMessageBox();
     if (verb == "exit") return WaitForExit();
+    if (verb == "until") return WaitForFile(argument);
     if (verb == "sleep") {
         Sleep(static_cast<DWORD>(id));
         return true;

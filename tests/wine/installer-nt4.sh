@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The installer on Windows NT 4.0: no Advanced Panel; the tab loads through the installation;
+# after the page has written its values and DllRegisterServer its entries, &Remove leaves
+# no key of the product and no driver value.
+# Usage: installer-nt4.sh TARVPAGE.DLL dispprops.exe TARVINST.EXE dlgdriver.exe
+. "$(dirname "$0")/e2e-lib.sh"
+
+e2e_begin installer-nt4 nt40
+e2e_seed "$E2E_WINE_FIXTURES/nt-voodoo5-5500.reg" "$E2E_WINE_FIXTURES/handler-keys.reg"
+e2e_host --no-open
+
+clsid='{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}'
+services='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services'
+export_all() {
+    e2e_export 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Controls Folder' \
+        "handlers-$1"
+    e2e_export 'HKEY_LOCAL_MACHINE\Software\Tarvello' "product-$1"
+    e2e_export HKEY_CLASSES_ROOT "classes-$1"
+    e2e_export "$services" "services-$1"
+}
+export_all before
+
+e2e_installer start: wait:1013 enabled:1004 click:1002 click:1 wait:1015 click:1 exit
+check_log "NT offers no Advanced Panel" "enabled 1004 0"
+check_log "the installer ends with 0" "exit code 0"
+
+e2e_host tab:Tarvello click:1006 click:1009 slider:1001:180 ok 'register:C:\TARV\TARVPAGE.DLL'
+check_log "the shell loads the tab" \
+    "handler Tarvello $clsid: Initialize S_OK, AddPages S_OK, 1 page(s)"
+check_log "the library registered itself" "DllRegisterServer: S_OK"
+export_all tuned
+check_value "the page wrote the clock" services-tuned "[$services\\Voodoo5\\Device0]" \
+    GraphicsClocking '"GraphicsClocking"=dword:000000b4'
+
+e2e_installer start: wait:1009 click:1007 wait:1017 text:1017 click:1 exit
+check_log "the removed dialog" 'text 1017 "The Tarvello has been"'
+export_all removed
+for part in handlers product classes; do
+    check_changes "$part as before the installation" "$part-before" "$part-removed" </dev/null
+done
+check_changes "no driver value left, only the page's empty keys" services-before services-removed <<EOF2
++ [$services\\3Dfx]
++ [$services\\3Dfx\\Device0]
++ [$services\\3Dfx\\Device0\\Glide]
+EOF2
+
+e2e_end
