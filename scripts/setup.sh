@@ -7,7 +7,8 @@ need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 for p in cmake g++ make g++-mingw-w64-i686 binutils-mingw-w64-i686 googletest \
-         xvfb xauth imagemagick libclang-rt-14-dev clang python3 locales fonts-wine; do
+         xvfb xauth imagemagick libclang-rt-14-dev clang python3 locales fonts-wine zip unzip \
+         mtools; do
   have_pkg "$p" || need+=("$p")
 done
 # Wine must run 32-bit programs, which needs the i386 architecture.
