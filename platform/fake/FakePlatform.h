@@ -13,8 +13,10 @@ public:
     // Presets of the systems the product supports.
     void PoseAsWindows95() { Set(4, 0, 0x040003B6, PlatformWin32Windows); }   // 4.00.950
     void PoseAsWindows98() { Set(4, 10, 0x040A07CE, PlatformWin32Windows); }  // 4.10.1998
+    void PoseAsWindowsMe() { Set(4, 90, 0x045A0BB8, PlatformWin32Windows); }  // 4.90.3000
     void PoseAsNt4() { Set(4, 0, 1381, PlatformWin32Nt); }
     void PoseAsWindows2000() { Set(5, 0, 2195, PlatformWin32Nt); }
+    void PoseAsWindowsXp() { Set(5, 1, 2600, PlatformWin32Nt); }
     void Set(unsigned long major, unsigned long minor, unsigned long build, unsigned long platform)
     {
         versionKnown = true;

@@ -58,6 +58,7 @@ TEST(DriverValues, OnlyNt4AndNt5VersionsAreNtFlavours)
 {
     const VersionRecord win95 = {4, 0, 0x040003B6, PlatformWin32Windows};
     const VersionRecord win98 = {4, 10, 0x040A07CE, PlatformWin32Windows};
+    const VersionRecord winMe = {4, 90, 0x045A0BB8, PlatformWin32Windows};
     const VersionRecord nt351 = {3, 51, 1057, PlatformWin32Nt};
     const VersionRecord nt4 = {4, 0, 1381, PlatformWin32Nt};
     const VersionRecord win2000 = {5, 0, 2195, PlatformWin32Nt};
@@ -65,6 +66,7 @@ TEST(DriverValues, OnlyNt4AndNt5VersionsAreNtFlavours)
     const VersionRecord vista = {6, 0, 6000, PlatformWin32Nt};
     EXPECT_EQ(Win9x, FlavorFromVersion(true, win95));
     EXPECT_EQ(Win9x, FlavorFromVersion(true, win98));
+    EXPECT_EQ(Win9x, FlavorFromVersion(true, winMe));
     EXPECT_EQ(Win9x, FlavorFromVersion(true, nt351));
     EXPECT_EQ(WinNT4, FlavorFromVersion(true, nt4));
     EXPECT_EQ(WinNT5, FlavorFromVersion(true, win2000));

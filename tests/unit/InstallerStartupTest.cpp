@@ -7,6 +7,7 @@
 #include "installer/Startup.h"
 #include "installer/StartupOptions.h"
 #include "platform/fake/FakePlatform.h"
+#include "registry/OsFlavor.h"
 #include "registry/memory/MemoryRegistry.h"
 
 #include <gtest/gtest.h>
@@ -273,6 +274,38 @@ TEST_F(InstallerStartup, WholeSequenceOnWindows98)
     EXPECT_EQ(0, state.adapters[0]);
     EXPECT_EQ(3, state.adapters[1]);
     EXPECT_EQ(-1, state.adapters[2]);
+}
+
+// Each system the product was tested on, as the installer's whole start-up and the page's
+// flavour test see it: the same flavour, the panel from Windows 98 on, adapters only on 9x.
+TEST_F(InstallerStartup, EverySupportedSystemGivesTheSameFlavourToInstallerAndPage)
+{
+    struct System {
+        const char* name;
+        void (FakePlatform::*pose)();
+        int flavour;
+        bool panel;
+    };
+    const System systems[] = {
+        {"Windows 95", &FakePlatform::PoseAsWindows95, Win9x, false},
+        {"Windows 98", &FakePlatform::PoseAsWindows98, Win9x, true},
+        {"Windows Me", &FakePlatform::PoseAsWindowsMe, Win9x, true},
+        {"Windows NT 4.0", &FakePlatform::PoseAsNt4, WinNT4, false},
+        {"Windows 2000", &FakePlatform::PoseAsWindows2000, WinNT5, false},
+        {"Windows XP", &FakePlatform::PoseAsWindowsXp, WinNT5, false},
+    };
+    Seed("[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Class\\Display\\0000]\n"
+         "\"DriverDesc\"=\"3dfx Voodoo5 5500 AGP\"\n\n");
+    for (const System& system : systems) {
+        SCOPED_TRACE(system.name);
+        ResetInstallerState(&state);
+        (platform.*system.pose)();
+        ASSERT_EQ(StartupReady, Start(""));
+        EXPECT_EQ(system.flavour, state.OsFlavor);
+        EXPECT_EQ(system.panel, state.AdvancedPanelAllowed);
+        EXPECT_EQ(system.flavour == Win9x ? 1 : 0, state.adapterCount);
+        EXPECT_EQ(system.flavour, DetectOsFlavor(platform, registry));
+    }
 }
 
 TEST_F(InstallerStartup, DriverDescriptionsLongerThan255BytesDoNotMatch)
