@@ -3,10 +3,13 @@
 # Windows version, and checks the registry with regedit exports.
 #
 #   . e2e-lib.sh TARVPAGE.DLL dispprops.exe [TARVINST.EXE dlgdriver.exe]
-#   e2e_begin NAME FLAVOUR        fresh prefix (win98, win95, nt40, win2k), tab library (and
-#                                 installer) in C:\TARV
+#   e2e_begin NAME FLAVOUR        fresh prefix (win95, win98, winme, nt40, win2k, winxp), tab
+#                                 library (and installer) in C:\TARV
+#   e2e_family FLAVOUR            9x (display-class instance keys) or nt (service keys)
+#   e2e_nt_service FLAVOUR        the display driver's service on NT: Voodoo5 or 3dfxvs
 #   e2e_language LOCALE           the system's language from now on (e.g. de_DE.UTF-8)
 #   e2e_seed FILE...              import REGEDIT4 files
+#   e2e_seed_pc FLAVOUR           import the simulated PC of that system: one Voodoo5 5500
 #   e2e_seed_text NAME <<EOF      import REGEDIT4 sections given on stdin
 #   e2e_host [OPTIONS] STEP...    run the host; its log is in $E2E_LOG (and on stdout)
 #   e2e_installer STEP...         play a user on the installer with dlgdriver; log in $E2E_LOG
@@ -57,6 +60,23 @@ e2e_stop() {
 }
 trap e2e_stop EXIT
 
+e2e_family() {
+    case $1 in
+    win95 | win98 | winme) echo 9x ;;
+    nt40 | win2k | winxp) echo nt ;;
+    *) echo "unknown system $1" >&2; exit 2 ;;
+    esac
+}
+
+# NT 4.0's Voodoo5 driver runs as the service Voodoo5, the one of Windows 2000 and XP as 3dfxvs.
+e2e_nt_service() {
+    case $1 in
+    nt40) echo Voodoo5 ;;
+    win2k | winxp) echo 3dfxvs ;;
+    *) echo "no NT service for $1" >&2; exit 2 ;;
+    esac
+}
+
 e2e_wine() { WINEPREFIX="$E2E_PREFIX" wine "$@"; }
 
 e2e_begin() {
@@ -93,6 +113,14 @@ e2e_seed() {
         cp "$file" "$E2E_DIR/$base"
         e2e_wine regedit /s "C:\\e2e\\$base" || check "import $base" false
     done
+}
+
+e2e_seed_pc() {
+    case $1 in
+    winxp) e2e_seed "$E2E_WINE_FIXTURES/xp-voodoo5-5500.reg" ;;
+    nt40 | win2k) e2e_seed "$E2E_WINE_FIXTURES/nt-voodoo5-5500.reg" ;;
+    *) e2e_seed "$E2E_FIXTURES/win98-voodoo5-5500.reg" ;;
+    esac
 }
 
 # e2e_seed_text NAME: imports the REGEDIT4 sections given on stdin (without the header line).

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# The installer on Windows NT 4.0: no Advanced Panel; the tab loads through the installation;
-# after the page has written its values and DllRegisterServer its entries, &Remove leaves
-# no key of the product and no driver value.
-# Usage: installer-nt4.sh TARVPAGE.DLL dispprops.exe TARVINST.EXE dlgdriver.exe
+# The installer on Windows NT 4.0 (or XP, with the 3dfxvs service): no Advanced Panel; the tab
+# loads through the installation; after the page has written its values and DllRegisterServer
+# its entries, &Remove leaves no key of the product and no driver value.
+# Usage: installer-nt4.sh [winxp] TARVPAGE.DLL dispprops.exe TARVINST.EXE dlgdriver.exe
+flavour=nt40
+case $1 in winxp) flavour=$1; shift ;; esac
 . "$(dirname "$0")/e2e-lib.sh"
 
-e2e_begin installer-nt4 nt40
-e2e_seed "$E2E_WINE_FIXTURES/nt-voodoo5-5500.reg" "$E2E_WINE_FIXTURES/handler-keys.reg"
+service=$(e2e_nt_service "$flavour") || exit 2
+e2e_begin "installer-$flavour" "$flavour"
+e2e_seed_pc "$flavour"
+e2e_seed "$E2E_WINE_FIXTURES/handler-keys.reg"
 e2e_host --no-open
 
 clsid='{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}'
@@ -29,7 +33,7 @@ check_log "the shell loads the tab" \
     "handler Tarvello $clsid: Initialize S_OK, AddPages S_OK, 1 page(s)"
 check_log "the library registered itself" "DllRegisterServer: S_OK"
 export_all tuned
-check_value "the page wrote the clock" services-tuned "[$services\\Voodoo5\\Device0]" \
+check_value "the page wrote the clock" services-tuned "[$services\\$service\\Device0]" \
     GraphicsClocking '"GraphicsClocking"=dword:000000b4'
 
 e2e_installer start: wait:1009 click:1007 wait:1017 text:1017 click:1 exit

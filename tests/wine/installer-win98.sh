@@ -4,11 +4,15 @@
 # Enter, and Re&install then Cancel, change nothing; reinstalling under the Advanced Panel
 # moves the handler to the Device panel and resets the driver values; after DllRegisterServer
 # has added its entries, &Remove leaves the registry as it was before the installation.
-# Usage: installer-win98.sh TARVPAGE.DLL dispprops.exe TARVINST.EXE dlgdriver.exe
+# On Windows 98 by default, or on Me, which offers the Advanced Panel too.
+# Usage: installer-win98.sh [winme] TARVPAGE.DLL dispprops.exe TARVINST.EXE dlgdriver.exe
+flavour=win98
+case $1 in winme) flavour=$1; shift ;; esac
 . "$(dirname "$0")/e2e-lib.sh"
 
-e2e_begin installer-win98 win98
-e2e_seed "$E2E_FIXTURES/win98-voodoo5-5500.reg" "$E2E_WINE_FIXTURES/handler-keys.reg"
+e2e_begin "installer-$flavour" "$flavour"
+e2e_seed_pc "$flavour"
+e2e_seed "$E2E_WINE_FIXTURES/handler-keys.reg"
 handlers='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Controls Folder'
 e2e_host --no-open  # Wine settles its own display keys at the first start
 
@@ -32,7 +36,7 @@ e2e_installer start: wait:1013 checked:1000 enabled:1004 enabled:1005 click:1 an
     click:1003 click:1000 click:1 answer click:1002 move:40:30 click:1 wait:1015 rect text:1015 \
     text:1016 click:1 exit
 check_log "Do not install is chosen at first" "checked 1000 1"
-check_log "Windows 98 offers the Advanced Panel" "enabled 1004 1"
+check_log "$flavour offers the Advanced Panel" "enabled 1004 1"
 check_log "its group box too" "enabled 1005 1"
 check "OK without a model shows the error twice" test "$(grep -c '^message box: caption "Install Error" text "You must select a Voodoo5 model to install"$' "$E2E_LOG")" = 2
 check_log "the model dialog stays open after the error" 'text 1013 "Version 1.0 English"'

@@ -1,20 +1,17 @@
 #!/usr/bin/env bash
-# Windows NT 4.0 (nt40) and Windows 2000 (win2k): the tab offers no Direct3D switch and no
+# Windows NT 4.0 (nt40), 2000 (win2k) and XP (winxp): the tab offers no Direct3D switch and no
 # Refresh Rates, keeps the clock as a REG_DWORD in the display service's Device0 key, and its
 # OpenGL switch writes both swap-interval values.
-# Usage: nt-apply.sh nt40|win2k TARVPAGE.DLL dispprops.exe
+# Usage: nt-apply.sh nt40|win2k|winxp TARVPAGE.DLL dispprops.exe
 flavour=$1
 shift
 . "$(dirname "$0")/e2e-lib.sh"
 
-case $flavour in
-nt40) service=Voodoo5 ;;
-win2k) service=3dfxvs ;;
-*) echo "unknown flavour $flavour"; exit 2 ;;
-esac
+service=$(e2e_nt_service "$flavour") || exit 2
 
 e2e_begin "apply-$flavour" "$flavour"
-e2e_seed "$E2E_WINE_FIXTURES/nt-voodoo5-5500.reg" "$E2E_WINE_FIXTURES/tarvello-tab.reg"
+e2e_seed_pc "$flavour"
+e2e_seed "$E2E_WINE_FIXTURES/tarvello-tab.reg"
 
 services='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services'
 e2e_host --no-open

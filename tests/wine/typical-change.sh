@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The typical change on a Windows 98 (or 95) PC with one Voodoo5 5500 at instance 0000: tick
+# The typical change on a Windows 98 (or 95 or Me) PC with one Voodoo5 5500 at instance 0000: tick
 # "&Enable graphics clock adjustment", move the clock from 166 to 175, press OK. Exactly
 # "EnableClock", "Grxclock" and the two (empty) swap-interval keys change.
-# Usage: typical-change.sh win98|win95 TARVPAGE.DLL dispprops.exe
+# Usage: typical-change.sh win98|win95|winme TARVPAGE.DLL dispprops.exe
 flavour=$1
 shift
 . "$(dirname "$0")/e2e-lib.sh"

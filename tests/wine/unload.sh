@@ -3,11 +3,15 @@
 # has released the COM object and asked COM to free unused libraries, and unloads once the
 # page is gone. Wine's comctl32 ignores the page's reference-parent counter, so this is the
 # library's own hold on itself at work.
-# Usage: unload.sh TARVPAGE.DLL dispprops.exe
+# On Windows 98 by default, or on Me, or on XP with its service keys.
+# Usage: unload.sh [winme|winxp] TARVPAGE.DLL dispprops.exe
+flavour=win98
+case $1 in winme | winxp) flavour=$1; shift ;; esac
 . "$(dirname "$0")/e2e-lib.sh"
 
-e2e_begin unload win98
-e2e_seed "$E2E_FIXTURES/win98-voodoo5-5500.reg" "$E2E_WINE_FIXTURES/tarvello-tab.reg"
+e2e_begin "unload-$flavour" "$flavour"
+e2e_seed_pc "$flavour"
+e2e_seed "$E2E_WINE_FIXTURES/tarvello-tab.reg"
 
 # The library's answers and load state, in order, as one line.
 unload_story() {

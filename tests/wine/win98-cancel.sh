@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Cancel writes nothing: after every kind of change on the tab, Cancel leaves the registry
-# byte for byte as it was.
-# Usage: win98-cancel.sh TARVPAGE.DLL dispprops.exe
+# byte for byte as it was. On Windows 98 (or Me) by default, or on XP with its service keys.
+# Usage: win98-cancel.sh [winme|winxp] TARVPAGE.DLL dispprops.exe
+flavour=win98
+case $1 in winme | winxp) flavour=$1; shift ;; esac
 . "$(dirname "$0")/e2e-lib.sh"
 
-e2e_begin cancel win98
-e2e_seed "$E2E_FIXTURES/win98-voodoo5-5500.reg" "$E2E_WINE_FIXTURES/tarvello-tab.reg" \
-    "$E2E_WINE_FIXTURES/win98-tuned.reg"
+e2e_begin "cancel-$flavour" "$flavour"
+tuned=win98-tuned.reg
+[ "$(e2e_family "$flavour")" = nt ] && tuned=xp-tuned.reg
+e2e_seed_pc "$flavour"
+e2e_seed "$E2E_WINE_FIXTURES/tarvello-tab.reg" "$E2E_WINE_FIXTURES/$tuned"
 e2e_host --no-open  # Wine settles its own display keys at the first start
 
 save() {
