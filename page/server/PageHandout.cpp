@@ -6,12 +6,11 @@ namespace {
 const char Caption[] = "XShellPropSheetExt::AddPages";
 }
 
-long HandOutSettingsPage(SheetPageHost& host)
+long HandOutSettingsPage(SheetPageHost& host, TabTitle& title)
 {
-    char title[TabTitleSize];
-    host.LoadText(TabTitleStringId, title, TabTitleSize);
+    host.LoadText(TabTitleStringId, title.text, TabTitleSize);
 
-    SheetPageHost::SheetPage page = host.CreateSheetPage(title);
+    SheetPageHost::SheetPage page = host.CreateSheetPage(title.text);
     if (!page) {
         host.ShowDeveloperMessage("CreatePropertySheetPage() FAILED: hPSP is NULL", Caption);
         return AddPagesOutOfMemory;

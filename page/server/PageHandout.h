@@ -11,6 +11,12 @@ const long AddPagesOutOfMemory = (long)0x8007000EUL;     // E_OUTOFMEMORY
 const unsigned TabTitleSize = 64;
 const unsigned TabTitleStringId = 1;  // the same in every language
 
+// The tab title's text. A comctl32 may keep the title pointer instead of copying the text, so
+// the buffer must live as long as the library, not just during AddPages.
+struct TabTitle {
+    char text[TabTitleSize];
+};
+
 // The platform operations of one AddPages call.
 class SheetPageHost {
 public:
@@ -19,7 +25,7 @@ public:
     // LoadStringA from the library's string table, truncated and terminated.
     virtual void LoadText(unsigned id, char* buffer, unsigned size) = 0;
     // Titles the settings page's description (PSP_USETITLE) and calls
-    // CreatePropertySheetPageA; null on failure. title lives only during AddPages.
+    // CreatePropertySheetPageA; null on failure. title outlives the sheet page.
     virtual SheetPage CreateSheetPage(const char* title) = 0;
     // The shell's lpfnAddPage; true when the sheet took the page.
     virtual bool AddToSheet(SheetPage page) = 0;
@@ -33,6 +39,7 @@ protected:
     ~SheetPageHost() {}
 };
 
-long HandOutSettingsPage(SheetPageHost& host);
+// title is reloaded at every call; it belongs to an object that lives as long as the library.
+long HandOutSettingsPage(SheetPageHost& host, TabTitle& title);
 
 }  // namespace tarv

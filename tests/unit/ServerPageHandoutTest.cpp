@@ -23,6 +23,7 @@ public:
     SheetPage CreateSheetPage(const char* title) override
     {
         log.push_back(std::string("create titled ") + title);
+        keptTitle = title;
         return createFails ? nullptr : &page;
     }
     bool AddToSheet(SheetPage handed) override
@@ -43,6 +44,7 @@ public:
     bool createFails = false;
     bool sheetTakesPage = true;
     int page = 0;
+    const char* keptTitle = nullptr;  // as a comctl32 that does not copy the text keeps it
     std::vector<std::string> log;
 };
 
@@ -53,21 +55,33 @@ typedef std::vector<std::string> Calls;
 TEST(PageHandout, TheSheetTakesThePageTitledWithString1AndTheModuleIsHeld)
 {
     RecordingHost host;
-    EXPECT_EQ(AddPagesOk, HandOutSettingsPage(host));
+    TabTitle title;
+    EXPECT_EQ(AddPagesOk, HandOutSettingsPage(host, title));
     EXPECT_EQ(Calls({"load string 1 into 64", "create titled Tarvello", "hold module", "add"}),
               host.log);
 
     // A second call hands out a second page the same way.
     host.log.clear();
-    EXPECT_EQ(AddPagesOk, HandOutSettingsPage(host));
+    EXPECT_EQ(AddPagesOk, HandOutSettingsPage(host, title));
     EXPECT_EQ(4u, host.log.size());
+}
+
+// The sheet draws the tab long after AddPages has returned.
+TEST(PageHandout, TheTitlePointerHandedToTheSheetStaysValidAfterAddPages)
+{
+    RecordingHost host;
+    TabTitle title;
+    EXPECT_EQ(AddPagesOk, HandOutSettingsPage(host, title));
+    EXPECT_EQ(title.text, host.keptTitle);
+    EXPECT_STREQ("Tarvello", host.keptTitle);
 }
 
 TEST(PageHandout, APageThatCannotBeCreatedIsReportedAsOutOfMemory)
 {
     RecordingHost host;
+    TabTitle title;
     host.createFails = true;
-    EXPECT_EQ(static_cast<long>(0x8007000E), HandOutSettingsPage(host));
+    EXPECT_EQ(static_cast<long>(0x8007000E), HandOutSettingsPage(host, title));
     EXPECT_EQ(Calls({"load string 1 into 64", "create titled Tarvello",
                      "message \"CreatePropertySheetPage() FAILED: hPSP is NULL\" caption "
                      "\"XShellPropSheetExt::AddPages\""}),
@@ -78,8 +92,9 @@ TEST(PageHandout, APageThatCannotBeCreatedIsReportedAsOutOfMemory)
 TEST(PageHandout, ARefusedPageIsReportedThenDestroyedAndTheShellStillGetsSuccess)
 {
     RecordingHost host;
+    TabTitle title;
     host.sheetTakesPage = false;
-    EXPECT_EQ(AddPagesOk, HandOutSettingsPage(host));
+    EXPECT_EQ(AddPagesOk, HandOutSettingsPage(host, title));
     EXPECT_EQ(Calls({"load string 1 into 64", "create titled Tarvello", "hold module", "add",
                      "message \"lpfnAddPage() FAILED\" caption \"XShellPropSheetExt::AddPages\"",
                      "destroy"}),

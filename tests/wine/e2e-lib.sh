@@ -131,14 +131,14 @@ e2e_seed_text() {
 
 # Runs the host on a virtual desktop (without a window manager every hidden window would stall
 # Wine); E2E_LOG holds this run's log only. A host that hangs is stopped after a minute, with
-# the rest of this prefix's processes.
+# the rest of this prefix's processes (E2E_HOST_TIMEOUT seconds for a long run).
 e2e_host() {
     : >"$E2E_LOG"
-    (cd "$E2E_DIR" && timeout 60 env WINEPREFIX="$E2E_PREFIX" wine explorer /desktop=tarv,800x600 \
+    (cd "$E2E_DIR" && timeout "${E2E_HOST_TIMEOUT:-60}" env WINEPREFIX="$E2E_PREFIX" wine explorer /desktop=tarv,800x600 \
         'C:\e2e\dispprops.exe' --log 'C:\e2e\host.log' "$@" >/dev/null 2>&1)
     local status=$?
     if [ $status = 124 ]; then
-        echo "    (the host did not finish within a minute)"
+        echo "    (the host did not finish within ${E2E_HOST_TIMEOUT:-60} seconds)"
         WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1
         WINEPREFIX="$E2E_PREFIX" wineserver -w >/dev/null 2>&1
         WINEPREFIX="$E2E_PREFIX" wineserver -p >/dev/null 2>&1

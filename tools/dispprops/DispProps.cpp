@@ -28,6 +28,13 @@
 //   until:PATH       keep the sheet running until the file PATH exists or the sheet closes
 //   wait             keep the sheet running until the user closes it
 //   mark:TEXT        write TEXT to the log
+//   dlgcancel:ID     click button ID of the current page and cancel the modal dialog it opens
+//                    as soon as the dialog is activated (no dlg: steps, no timer)
+//   resources        log the thread's window count, the process's GDI and USER object counts
+//                    (GetGuiResources) and the bytes allocated in the process heap (HeapWalk)
+//   repeat:N:S1,S2.. run the steps S1, S2, .. N times without logging them, then log the
+//                    median time of a whole round and of each step (QueryPerformanceCounter,
+//                    no waiting for painting); a failing step stops the repeat
 // A step may open a modal dialog (the page's "&Refresh Rates..." button does): the dlg: steps
 // that follow it act on that dialog, one at a time from a timer while its modal loop runs.
 // Each waits for the thread's enabled top-level dialog (not the sheet, not a message box):
@@ -44,13 +51,15 @@
 //
 // Options (before the steps): --log FILE (append the log there as well as to stdout),
 // --panel Display|Device (default Display), --refuse-pages (the add-page callback says no),
-// --no-open (do not open the display properties at start).
+// --no-open (do not open the display properties at start), --blank-page (add a blank page of
+// the host's own, titled "Blank", after the handlers' pages, to compare page creation with).
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
 #include <prsht.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -66,20 +75,38 @@ const char HandlersKeyFormat[] =
     "PropertySheetHandlers";
 
 FILE* logFile = nullptr;
+bool quiet = false;  // inside a repeat: only failures and message boxes are logged
 
-void Log(const char* format, ...)
+void LogLine(const char* line)
 {
-    char line[2048];
-    va_list args;
-    va_start(args, format);
-    vsnprintf(line, sizeof line, format, args);
-    va_end(args);
     fprintf(stdout, "%s\n", line);
     fflush(stdout);
     if (logFile) {
         fprintf(logFile, "%s\n", line);
         fflush(logFile);
     }
+}
+
+void Log(const char* format, ...)
+{
+    if (quiet) return;
+    char line[2048];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    LogLine(line);
+}
+
+// Logged also inside a repeat.
+void LogAlways(const char* format, ...)
+{
+    char line[2048];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    LogLine(line);
 }
 
 std::string HresultText(HRESULT result)
@@ -129,6 +156,7 @@ std::string ClassName(HWND window)
 
 HHOOK cbtHook = nullptr;
 int messageBoxCount = 0;
+bool cancelNextDialog = false;  // dlgcancel: the next modal dialog is cancelled when activated
 
 // A message box is a dialog whose text sits in the static 0xFFFF.
 bool IsMessageBox(HWND window)
@@ -143,9 +171,13 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam)
         if (IsMessageBox(window) && !GetPropA(window, "dispprops.answered")) {
             SetPropA(window, "dispprops.answered", reinterpret_cast<HANDLE>(1));
             ++messageBoxCount;
-            Log("message box: caption \"%s\" text \"%s\"", WindowText(window).c_str(),
+            LogAlways("message box: caption \"%s\" text \"%s\"", WindowText(window).c_str(),
                 WindowText(GetDlgItem(window, 0xFFFF)).c_str());
             PostMessageA(window, WM_COMMAND, IDOK, 0);
+        } else if (cancelNextDialog && !IsMessageBox(window) && ClassName(window) == "#32770" &&
+                   !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
+            cancelNextDialog = false;
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
         }
     }
     return CallNextHookEx(cbtHook, code, wParam, lParam);
@@ -161,6 +193,8 @@ struct Handler {
 
 std::string panel = "Display";
 bool refusePages = false;
+bool blankPage = false;
+const int BlankPageTemplate = 101;
 std::vector<Handler> handlers;
 HWND sheet = nullptr;
 HINSTANCE hostInstance = nullptr;
@@ -269,6 +303,13 @@ void OpenDisplayProperties()
 
     handlers = ReadHandlers();
     for (const Handler& handler : handlers) CollectPages(handler, &pages);
+    if (blankPage) {
+        PROPSHEETPAGEA blank = settings;
+        blank.dwFlags = PSP_USETITLE;
+        blank.pszTemplate = MAKEINTRESOURCEA(BlankPageTemplate);
+        blank.pszTitle = "Blank";
+        pages.push_back(CreatePropertySheetPageA(&blank));
+    }
 
     PROPSHEETHEADERA header = {};
     header.dwSize = PROPSHEETHEADERA_V1_SIZE;
@@ -585,6 +626,120 @@ void RegisterServer(const std::string& path)
     FreeLibrary(library);
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+BOOL CALLBACK CountWindowTree(HWND window, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    EnumChildWindows(window, CountWindow, lParam);  // every descendant
+    return TRUE;
+}
+
+// Bytes in the busy blocks of the process heap, where Wine's user32, gdi32 and comctl32
+// allocate.
+unsigned long HeapBusyBytes()
+{
+    HANDLE heap = GetProcessHeap();
+    unsigned long total = 0;
+    PROCESS_HEAP_ENTRY entry = {};
+    HeapLock(heap);
+    while (HeapWalk(heap, &entry))
+        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) total += entry.cbData;
+    HeapUnlock(heap);
+    return total;
+}
+
+void LogResources()
+{
+    int windows = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindowTree, reinterpret_cast<LPARAM>(&windows));
+    DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    LogAlways("resources: windows %d gdi %lu user %lu heap %lu", windows,
+              static_cast<unsigned long>(gdi), static_cast<unsigned long>(user), HeapBusyBytes());
+}
+
+double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
+{
+    static LARGE_INTEGER frequency = {};
+    if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values)
+{
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+bool RunStep(const std::string& step);
+
+bool Repeat(const std::string& argument)
+{
+    size_t colon = argument.find(':');
+    int rounds = atoi(argument.c_str());
+    if (colon == std::string::npos || rounds <= 0) {
+        Log("repeat: expected repeat:N:STEP,STEP..");
+        return false;
+    }
+    std::vector<std::string> body;
+    std::string list = argument.substr(colon + 1);
+    for (size_t start = 0;;) {
+        size_t comma = list.find(',', start);
+        body.push_back(list.substr(start, comma - start));
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    std::vector<std::vector<double>> stepTimes(body.size());
+    std::vector<double> roundTimes;
+    bool ok = true;
+    quiet = true;
+    for (int round = 0; round < rounds && ok; ++round) {
+        LARGE_INTEGER roundStart, stepStart, stepEnd;
+        QueryPerformanceCounter(&roundStart);
+        for (size_t i = 0; i < body.size() && ok; ++i) {
+            QueryPerformanceCounter(&stepStart);
+            ok = RunStep(body[i]);
+            QueryPerformanceCounter(&stepEnd);
+            stepTimes[i].push_back(Milliseconds(stepStart, stepEnd));
+            if (!ok) LogAlways("repeat: %s failed in round %d", body[i].c_str(), round + 1);
+        }
+        roundTimes.push_back(Milliseconds(roundStart, stepEnd));
+    }
+    quiet = false;
+    std::string medians;
+    for (size_t i = 0; i < body.size(); ++i) {
+        char part[160];
+        snprintf(part, sizeof part, ", %s %.3f ms", body[i].c_str(), Median(stepTimes[i]));
+        medians += part;
+    }
+    Log("repeat %u round(s): median %.3f ms a round%s", static_cast<unsigned>(roundTimes.size()),
+        Median(roundTimes), medians.c_str());
+    return ok;
+}
+
+bool ClickAndCancelDialog(const std::string& argument)
+{
+    int id = atoi(argument.c_str());
+    HWND control = PageControl(id, "dlgcancel");
+    if (!control) return false;
+    cancelNextDialog = true;
+    SendMessageA(CurrentPage(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(control));
+    bool cancelled = !cancelNextDialog;
+    cancelNextDialog = false;
+    if (!cancelled) LogAlways("dlgcancel: clicking %d opened no dialog", id);
+    Log("clicked %d, its dialog cancelled", id);
+    return cancelled;
+}
+
 bool RunStep(const std::string& step)
 {
     std::string verb = step.substr(0, step.find(':'));
@@ -663,8 +818,14 @@ bool RunStep(const std::string& step)
         PumpMessages(INFINITE);
     } else if (verb == "mark") {
         Log("%s", argument.c_str());
+    } else if (verb == "dlgcancel") {
+        if (!ClickAndCancelDialog(argument)) return false;
+    } else if (verb == "resources") {
+        LogResources();
+    } else if (verb == "repeat") {
+        if (!Repeat(argument)) return false;
     } else {
-        Log("unknown step \"%s\"", step.c_str());
+        LogAlways("unknown step \"%s\"", step.c_str());
         return false;
     }
     PumpMessages(0);
@@ -686,6 +847,8 @@ int main(int argc, char** argv)
             panel = argv[++first];
         } else if (option == "--refuse-pages") {
             refusePages = true;
+        } else if (option == "--blank-page") {
+            blankPage = true;
         } else if (option == "--no-open") {
             open = false;
         } else {

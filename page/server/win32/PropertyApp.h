@@ -3,6 +3,7 @@
 #pragma once
 
 #include "page/server/win32/ComHeaders.h"
+#include "page/server/PageHandout.h"
 #include "page/win32/SettingsPageModule.h"
 
 namespace tarv {
@@ -24,6 +25,8 @@ public:
     SettingsPage* settingsPage;
     // The registered factory; DllGetClassObject finds the class only while it is set.
     CPropertyInterfaceFactory* factory;
+    // The title every sheet page built from the settings page points at.
+    TabTitle tabTitle;
 };
 
 CPropertyApp& TheApp();

@@ -198,7 +198,7 @@ STDMETHODIMP CPropertyInterface::XShellPropSheetExt::AddPages(LPFNADDPROPSHEETPA
                                                               LPARAM lParam)
 {
     ShellSheetHost host(addPage, lParam);
-    return HandOutSettingsPage(host);
+    return HandOutSettingsPage(host, TheApp().tabTitle);
 }
 
 STDMETHODIMP CPropertyInterface::XShellPropSheetExt::ReplacePage(UINT, LPFNADDPROPSHEETPAGE,
