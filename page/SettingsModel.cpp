@@ -54,7 +54,8 @@ SettingsModel::SettingsModel(Registry& registry, MessageBoxSink& messages)
       openGlSwapOff(0),
       d3dSwapOff(0),
       registry_(registry),
-      messages_(messages)
+      messages_(messages),
+      keepSwapIntervals_(false)
 {
     ResetAdapters();
     CopyText(modelName, sizeof modelName, DefaultModelName);
@@ -98,6 +99,7 @@ void SettingsModel::LoadSettings()
     // swap intervals back instead of deleting them.
     ReadSwapSwitches();
     CheckClockLimits();
+    keepSwapIntervals_ = false;
 }
 
 void SettingsModel::ReadCurrentClock()
@@ -127,22 +129,28 @@ void SettingsModel::ReadCurrentClock()
     registry_.CloseKey(key);
 }
 
+static int SwitchFrom(ValuePresence presence, bool* unknown)
+{
+    if (presence == ValueUnknown) *unknown = true;
+    return presence == ValuePresent ? 1 : 0;
+}
+
 void SettingsModel::ReadSwapSwitches()
 {
     int instance = IsNtFlavour(osFlavor) ? 0 : adapters[currentAdapter];
     DriverValueLocation glide = Locate(osFlavor, instance, GlideSwapIntervalSetting);
-    openGlSwapOff = ValueReadableAt(registry_, HiveLocalMachine, glide.keyPath, glide.valueName,
-                                    PageLoadReadSize)
-                        ? 1
-                        : 0;
+    bool unknown = false;
+    openGlSwapOff = SwitchFrom(ValuePresenceAt(registry_, HiveLocalMachine, glide.keyPath,
+                                               glide.valueName, PageLoadReadSize),
+                               &unknown);
     d3dSwapOff = 0;
     if (!IsNtFlavour(osFlavor)) {
         DriverValueLocation d3d = Locate(osFlavor, instance, Ssth3SwapIntervalSetting);
-        d3dSwapOff = ValueReadableAt(registry_, HiveLocalMachine, d3d.keyPath, d3d.valueName,
-                                     PageLoadReadSize)
-                         ? 1
-                         : 0;
+        d3dSwapOff = SwitchFrom(ValuePresenceAt(registry_, HiveLocalMachine, d3d.keyPath,
+                                                d3d.valueName, PageLoadReadSize),
+                                &unknown);
     }
+    keepSwapIntervals_ = unknown;
 }
 
 void SettingsModel::CheckClockLimits()
@@ -208,6 +216,7 @@ void SettingsModel::ApplyToInstance(int instance)
         CreateKeyAndSetDecimal(registry_, HiveLocalMachine, clock.keyPath, clock.valueName,
                                currentClock);
 
+    if (keepSwapIntervals_) return;
     SetOrDeleteSwapInterval(registry_, Locate(osFlavor, instance, GlideSwapIntervalSetting),
                             openGlSwapOff == 1);
     // On NT the Direct3D value sits in the clock's key and follows the OpenGL switch.

@@ -55,6 +55,9 @@ private:
 
     Registry& registry_;
     MessageBoxSink& messages_;
+    // Set while a load's limit repair runs after a swap interval could not be read: the
+    // repair then rewrites the clock only, so a refused read never deletes a user's setting.
+    bool keepSwapIntervals_;
 };
 
 }  // namespace tarv

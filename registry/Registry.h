@@ -11,6 +11,7 @@ const RegResult RegSuccess = 0;            // ERROR_SUCCESS
 const RegResult RegFileNotFound = 2;       // ERROR_FILE_NOT_FOUND
 const RegResult RegAccessDenied = 5;       // ERROR_ACCESS_DENIED
 const RegResult RegInvalidHandle = 6;      // ERROR_INVALID_HANDLE
+const RegResult RegOutOfMemory = 14;       // ERROR_OUTOFMEMORY: what the Windows 95 registry reports
 const RegResult RegInvalidParameter = 87;  // ERROR_INVALID_PARAMETER
 const RegResult RegBadPathname = 161;      // ERROR_BAD_PATHNAME: a key path with a leading backslash
 const RegResult RegMoreData = 234;         // ERROR_MORE_DATA

@@ -49,13 +49,6 @@ bool ReadNumberValue(Registry& registry, RegKey key, const char* name, unsigned 
     return true;
 }
 
-bool ValueReadable(Registry& registry, RegKey key, const char* name, unsigned bufferSize)
-{
-    unsigned char data[MaxValueReadSize];
-    unsigned length = 0;
-    return QueryBounded(registry, key, name, data, BoundedReadSize(bufferSize), &length);
-}
-
 bool ReadNumberValueAt(Registry& registry, RegHive hive, const char* path, const char* name,
                        unsigned bufferSize, long* value)
 {
@@ -66,14 +59,23 @@ bool ReadNumberValueAt(Registry& registry, RegHive hive, const char* path, const
     return read;
 }
 
-bool ValueReadableAt(Registry& registry, RegHive hive, const char* path, const char* name,
-                     unsigned bufferSize)
+static ValuePresence PresenceFrom(RegResult result)
+{
+    if (result == RegSuccess) return ValuePresent;
+    return result == RegFileNotFound || result == RegMoreData ? ValueAbsent : ValueUnknown;
+}
+
+ValuePresence ValuePresenceAt(Registry& registry, RegHive hive, const char* path,
+                              const char* name, unsigned bufferSize)
 {
     RegKey key = 0;
-    if (registry.OpenKey(hive, path, KeyQueryValue, &key) != RegSuccess) return false;
-    bool readable = ValueReadable(registry, key, name, bufferSize);
+    RegResult opened = registry.OpenKey(hive, path, KeyQueryValue, &key);
+    if (opened != RegSuccess) return PresenceFrom(opened);
+    unsigned char data[MaxValueReadSize];
+    unsigned long size = BoundedReadSize(bufferSize);
+    ValuePresence presence = PresenceFrom(registry.QueryValue(key, name, 0, data, &size));
     registry.CloseKey(key);
-    return readable;
+    return presence;
 }
 
 RegResult SetTextValue(Registry& registry, RegKey key, const char* name, const char* text)

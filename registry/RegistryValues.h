@@ -21,14 +21,16 @@ bool ReadTextValue(Registry& registry, RegKey key, const char* name, char* text,
 bool ReadNumberValue(Registry& registry, RegKey key, const char* name, unsigned bufferSize,
                      long* value);
 
-// True when name can be read into bufferSize bytes, whatever its type or content.
-bool ValueReadable(Registry& registry, RegKey key, const char* name, unsigned bufferSize);
-
-// The same three, each opening path with KeyQueryValue for the one read.
+// The same, opening path with KeyQueryValue for the one read.
 bool ReadNumberValueAt(Registry& registry, RegHive hive, const char* path, const char* name,
                        unsigned bufferSize, long* value);
-bool ValueReadableAt(Registry& registry, RegHive hive, const char* path, const char* name,
-                     unsigned bufferSize);
+
+// Whether name at path can be read into bufferSize bytes, whatever its type or content.
+// ValueUnknown when the registry refused or failed to answer (anything but a missing key or
+// value, or a value too big for the buffer), so a caller can leave alone what it could not read.
+enum ValuePresence { ValueAbsent, ValuePresent, ValueUnknown };
+ValuePresence ValuePresenceAt(Registry& registry, RegHive hive, const char* path,
+                              const char* name, unsigned bufferSize);
 
 // REG_SZ text with its terminator counted in the length.
 RegResult SetTextValue(Registry& registry, RegKey key, const char* name, const char* text);

@@ -86,7 +86,8 @@ bool IsStringType(unsigned long type) {
 
 }  // namespace
 
-MemoryRegistry::MemoryRegistry() : nextHandle_(0x1000) {
+MemoryRegistry::MemoryRegistry()
+    : nextHandle_(0x1000), callsCounted_(0), failingCall_(0), failingCode_(RegSuccess) {
     for (auto& root : roots_) root = std::make_shared<Key>();
 }
 
@@ -95,6 +96,16 @@ MemoryRegistry::~MemoryRegistry() {
 }
 
 int MemoryRegistry::OpenHandleCount() const { return static_cast<int>(handles_.size()); }
+
+void MemoryRegistry::FailNthCall(unsigned long n, RegResult code) {
+    callsCounted_ = 0;
+    failingCall_ = n;
+    failingCode_ = code;
+}
+
+unsigned long MemoryRegistry::CallsCounted() const { return callsCounted_; }
+
+bool MemoryRegistry::FailsNow() { return ++callsCounted_ == failingCall_; }
 
 MemoryRegistry::Key* MemoryRegistry::FindKey(RegHive hive, const char* path) const {
     std::vector<std::string> parts;
@@ -138,6 +149,7 @@ RegResult MemoryRegistry::OpenKey(RegHive hive, const char* path, unsigned long 
                                   RegKey* key) {
     if (!key) return RegInvalidParameter;
     *key = 0;
+    if (FailsNow()) return failingCode_;
     if (!ValidHive(hive)) return RegInvalidHandle;
     std::vector<std::string> parts;
     if (!SplitKeyPath(path, &parts)) return RegBadPathname;
@@ -157,6 +169,7 @@ RegResult MemoryRegistry::CreateKey(RegHive hive, const char* path, const char* 
                                     unsigned long access, RegKey* key) {
     if (!key) return RegInvalidParameter;
     *key = 0;
+    if (FailsNow()) return failingCode_;
     if (!ValidHive(hive)) return RegInvalidHandle;
     std::vector<std::string> parts;
     if (!SplitKeyPath(path, &parts)) return RegBadPathname;
@@ -192,6 +205,7 @@ RegResult MemoryRegistry::CreateKey(RegHive hive, const char* path, const char* 
 
 RegResult MemoryRegistry::QueryValue(RegKey key, const char* name, unsigned long* type,
                                      unsigned char* data, unsigned long* size) {
+    if (FailsNow()) return failingCode_;
     Handle* handle = nullptr;
     RegResult result = LookUp(key, &handle);
     if (result != RegSuccess) return result;
@@ -221,6 +235,7 @@ RegResult MemoryRegistry::QueryValue(RegKey key, const char* name, unsigned long
 
 RegResult MemoryRegistry::SetValue(RegKey key, const char* name, unsigned long type,
                                    const unsigned char* data, unsigned long size) {
+    if (FailsNow()) return failingCode_;
     Handle* handle = nullptr;
     RegResult result = LookUp(key, &handle);
     if (result != RegSuccess) return result;
@@ -240,6 +255,7 @@ RegResult MemoryRegistry::SetValue(RegKey key, const char* name, unsigned long t
 }
 
 RegResult MemoryRegistry::DeleteValue(RegKey key, const char* name) {
+    if (FailsNow()) return failingCode_;
     Handle* handle = nullptr;
     RegResult result = LookUp(key, &handle);
     if (result != RegSuccess) return result;
@@ -252,6 +268,7 @@ RegResult MemoryRegistry::DeleteValue(RegKey key, const char* name) {
 }
 
 RegResult MemoryRegistry::DeleteKey(RegHive hive, const char* path) {
+    if (FailsNow()) return failingCode_;
     if (!ValidHive(hive)) return RegInvalidHandle;
     std::vector<std::string> parts;
     if (!SplitKeyPath(path, &parts)) return RegBadPathname;

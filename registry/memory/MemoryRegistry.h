@@ -56,6 +56,14 @@ public:
     enum { DenyWrite = 1, DenyDelete = 2, DenyOpen = 4, DenyCreate = 8, DenyRead = 16 };
     void DenyOnKey(RegHive hive, const char* path, unsigned deny);
 
+    // Failure injection by position: restarts the call count, and the nth call from now on
+    // (1 is the next; 0 never) fails with code and changes nothing. Every call counts except
+    // CloseKey, which always releases a handle it knows, as RegCloseKey does: a close that
+    // failed would leave the caller nothing to do but leak, so it is not a failure to inject.
+    void FailNthCall(unsigned long n, RegResult code);
+    // Calls counted since the last FailNthCall.
+    unsigned long CallsCounted() const;
+
     // Convenience for tests: true when the key exists; the value's bytes, or false.
     bool KeyExists(RegHive hive, const char* path) const;
     bool GetValue(RegHive hive, const char* path, const char* name, unsigned long* type,
@@ -73,11 +81,16 @@ private:
     RegKey AddHandle(RegHive hive, const std::shared_ptr<Key>& key, unsigned long access,
                      const std::string& foldedPath);
     void ApplyTextOps(const std::vector<TextOp>& ops);
+    // Counts a call; true when it is the one to fail.
+    bool FailsNow();
 
     std::shared_ptr<Key> roots_[2];
     std::map<RegKey, std::unique_ptr<Handle>> handles_;
     std::map<std::pair<int, std::string>, unsigned> denials_;
     RegKey nextHandle_;
+    unsigned long callsCounted_;
+    unsigned long failingCall_;
+    RegResult failingCode_;
 };
 
 }  // namespace tarv
