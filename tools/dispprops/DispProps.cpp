@@ -477,8 +477,15 @@ void Gesture(HWND control)
     RECT box;
     GetWindowRect(control, &box);
     POINT point = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    // Wine moves the cursor through the X server, so the new position shows up a little later,
+    // later still on a busy machine: wait until GetCursorPos reports it (two seconds at most).
     SetCursorPos(point.x, point.y);
-    PumpMessages(100);  // Wine moves the cursor through the X server
+    for (int waited = 0; waited < 2000; waited += 20) {
+        POINT now;
+        if (GetCursorPos(&now) && now.x == point.x && now.y == point.y) break;
+        PumpMessages(20);
+    }
+    PumpMessages(50);
     HWND window = GetParent(control);
     ScreenToClient(window, &point);
     SendMessageA(window, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_SHIFT | MK_CONTROL,
