@@ -51,7 +51,12 @@ function(tarv_fuzz_target name)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus)
     file(MAKE_DIRECTORY ${corpus})
+    # Inputs that once crashed a target are kept in the repository and replayed by every run.
+    set(regressions ${CMAKE_SOURCE_DIR}/tests/fuzz/regressions/${name})
+    if(NOT IS_DIRECTORY ${regressions})
+        set(regressions "")
+    endif()
     add_test(NAME ${name} COMMAND ${name} -max_total_time=${TARV_FUZZ_SECONDS} -rss_limit_mb=2048
-        -print_final_stats=1 ${corpus})
+        -print_final_stats=1 ${corpus} ${regressions})
     set_tests_properties(${name} PROPERTIES LABELS fuzz)
 endfunction()

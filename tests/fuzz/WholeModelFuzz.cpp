@@ -1,0 +1,306 @@
+// Fuzzes the whole model over a registry read from REGEDIT4 text: the page opens, the user
+// changes a few things, the sheet applies, the Refresh Rates dialog opens and saves, then the
+// installer starts and installs or removes. After every step no key may be left open and
+// nothing may have changed outside the keys and values the product owns.
+//
+// Input: one control byte, then REGEDIT4 text ("REGEDIT4" may be left out). A section header
+// "[~c...]" stands for one of the product's key prefixes below, picked by the character c,
+// so that short inputs reach the keys that matter.
+#include "installer/InstallState.h"
+#include "installer/InstallerFlows.h"
+#include "installer/InstallerState.h"
+#include "installer/Startup.h"
+#include "installer/dialogs/DialogState.h"
+#include "page/CVDPropPage.h"
+#include "page/refresh/ModeTable.h"
+#include "platform/fake/FakePlatform.h"
+#include "platform/fake/FakeStringTable.h"
+#include "registry/OsFlavor.h"
+#include "registry/memory/MemoryRegistry.h"
+#include "resources/page/PageResources.h"
+#include "resources/page/RefreshResources.h"
+#include "tests/unit/FakeModuleVersion.h"
+#include "ui/headless/HeadlessDialog.h"
+#include "ui/headless/HeadlessModalRunner.h"
+#include "ui/headless/HeadlessPageSheet.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+using namespace tarv;
+using namespace tarv::installer;
+
+namespace {
+
+const char* const KeyPrefixes[] = {
+    "HKEY_LOCAL_MACHINE\\Software\\Tarvello",
+    "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Class\\Display\\000",
+    "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Class\\Display\\0000\\MODES\\",
+    "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Class\\Display\\0001\\MODES\\",
+    "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\",
+    "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Controls Folder\\",
+    "HKEY_CLASSES_ROOT\\CLSID\\{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}",
+};
+const size_t PrefixCount = sizeof KeyPrefixes / sizeof KeyPrefixes[0];
+
+void Check(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+std::string Lower(std::string text)
+{
+    for (char& c : text) c = (char)(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return text;
+}
+
+bool StartsWith(const std::string& text, const char* prefix)
+{
+    return text.compare(0, std::strlen(prefix), prefix) == 0;
+}
+
+// The keys the product may change, lower case, '#' standing for a digit: the product's own
+// keys with everything in and under them (no names), or a driver key with the values the
+// product writes. A key on the way to one of them may appear too, created on the way.
+struct OwnedKey {
+    const char* path;
+    const char* names[2];
+};
+#define DISPLAY "hkey_local_machine\\system\\currentcontrolset\\services\\class\\display\\####"
+#define SERVICES "hkey_local_machine\\system\\currentcontrolset\\services\\"
+#define HANDLERS "hkey_local_machine\\software\\microsoft\\windows\\currentversion\\controls folder\\"
+const OwnedKey OwnedKeys[] = {
+    {"hkey_local_machine\\software\\tarvello", {}},
+    {HANDLERS "display\\shellex\\propertysheethandlers\\tarvello", {}},
+    {HANDLERS "device\\shellex\\propertysheethandlers\\tarvello", {}},
+    {"hkey_classes_root\\clsid\\{7d2e41c6-3a5f-4b10-9c84-2f61a0d9e375}", {}},
+    {DISPLAY "\\default", {"grxclock", "refreshrate"}},
+    {DISPLAY "\\glide", {"fx_glide_swapinterval"}},
+    {DISPLAY "\\d3d", {"ssth3_swapinterval"}},
+    {SERVICES "voodoo5\\device0", {"graphicsclocking", "ssth3_swapinterval"}},
+    {SERVICES "3dfxvs\\device0", {"graphicsclocking", "ssth3_swapinterval"}},
+    {SERVICES "3dfx\\device0\\glide", {"fx_glide_swapinterval"}},
+    {SERVICES "3dfx\\device0\\d3d", {"ssth3_swapinterval"}},
+};
+// Under MODES only a mode key's "RefreshRate" may change; no key may appear there.
+const char ModesKeys[] = DISPLAY "\\modes\\";
+
+// Whether the first length characters of path match the pattern ('#' any digit).
+bool MatchesStart(const std::string& path, const char* pattern, size_t length)
+{
+    if (path.size() < length || std::strlen(pattern) < length) return false;
+    for (size_t i = 0; i < length; ++i)
+        if (pattern[i] == '#' ? path[i] < '0' || path[i] > '9' : path[i] != pattern[i]) return false;
+    return true;
+}
+
+// What the product may change: a key (value null) or a value ("" for the default) of it.
+// path is folded to lower case and starts with the hive.
+bool Allowed(const std::string& path, const char* value)
+{
+    const std::string name = value ? Lower(value) : "";
+    for (const OwnedKey& owned : OwnedKeys) {
+        const size_t length = std::strlen(owned.path);
+        if (!value && path.size() < length && owned.path[path.size()] == '\\' &&
+            MatchesStart(path, owned.path, path.size()))
+            return true;  // on the way
+        if (!MatchesStart(path, owned.path, length)) continue;
+        if (!owned.names[0]) {
+            if (path.size() == length || path[length] == '\\') return true;
+        } else if (path.size() == length) {
+            return !value || name == owned.names[0] || (owned.names[1] && name == owned.names[1]);
+        }
+    }
+    return value && name == "refreshrate" && MatchesStart(path, ModesKeys, sizeof ModesKeys - 1);
+}
+
+// The value name of a saved value line ("name"=... or @=...).
+std::string ValueName(const std::string& line)
+{
+    if (line[0] == '@') return "";
+    std::string name;
+    for (size_t i = 1; i < line.size() && line[i] != '"'; ++i) {
+        if (line[i] == '\\' && i + 1 < line.size()) ++i;
+        name += line[i];
+    }
+    return name;
+}
+
+// The saved registry without the keys and values the product may change.
+std::string OutsideTheProduct(const MemoryRegistry& registry)
+{
+    const std::string text = registry.SaveRegText();
+    std::string kept, path;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(at, end - at);
+        at = end + 1;
+        while (!line.empty() && line.back() == '\\' && at < text.size()) {  // hex continued
+            end = text.find('\n', at);
+            if (end == std::string::npos) end = text.size();
+            line += "\n" + text.substr(at, end - at);
+            at = end + 1;
+        }
+        if (line.empty()) continue;
+        if (line[0] == '[') {
+            path = Lower(line.substr(1, line.size() - 2));
+            if (!Allowed(path, nullptr)) kept += line + "\n";
+        } else if (!Allowed(path, ValueName(line).c_str())) {
+            kept += path + ": " + line + "\n";
+        }
+    }
+    return kept;
+}
+
+// The registry text with "[~c" expanded to the prefix c picks.
+std::string ExpandPrefixes(const std::string& text)
+{
+    std::string out = StartsWith(text, "REGEDIT4") ? "" : "REGEDIT4\n\n";
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '[' && i + 2 < text.size() && text[i + 1] == '~' &&
+            (i == 0 || text[i - 1] == '\n')) {
+            out += "[" + std::string(KeyPrefixes[(unsigned char)text[i + 2] % PrefixCount]);
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+struct Run {
+    explicit Run(uint8_t control) : control(control) {}
+
+    // After every step every key is closed; after each part nothing outside the product changed.
+    void CheckClosed() { Check(registry.OpenHandleCount() == 0); }
+    void CheckPartDone()
+    {
+        CheckClosed();
+        Check(OutsideTheProduct(registry) == outside);
+    }
+    bool ReachedDriverValues() const
+    {
+        return page.settings.osFlavor != Win9x || page.settings.currentAdapter != -1;
+    }
+    bool ClockWithinLimits() const
+    {
+        const SettingsModel& s = page.settings;
+        return s.currentClock >= s.lowerLimit && s.currentClock <= s.upperLimit;
+    }
+
+    void Page()
+    {
+        dialog.Reset();
+        page.OnInitDialog();
+        CheckClosed();
+        const SettingsModel& s = page.settings;
+        Check(s.lowerLimit >= 100 && s.lowerLimit <= 140);
+        Check(s.upperLimit >= 200 && s.upperLimit <= 240);
+        Check(!ReachedDriverValues() || ClockWithinLimits());
+
+        if (control & 4) page.OnCommand(IDC_ENABLE_CLOCK);
+        if (control & 8) page.OnCommand(IDC_OPENGL_SWAP);
+        if (control & 16) page.OnCommand(IDC_D3D_SWAP);
+        if (control & 32) page.OnCommand(IDC_FACTORY_DEFAULTS);
+        dialog.DragTrackbar(IDC_CLOCK_TRACKBAR, 60 + control);
+        page.OnHScroll(IDC_CLOCK_TRACKBAR);
+        CheckClosed();
+        page.OnApply();
+        CheckPartDone();
+        Check(!ReachedDriverValues() || ClockWithinLimits());
+    }
+
+    // Picks an item in every combo box, maybe links the depths, saves, then OK.
+    void RefreshRates()
+    {
+        if (!dialog.IsEnabled(IDC_REFRESH_RATES)) return;
+        pageRunner.script = [this](int, HeadlessDialog& window) {
+            for (int i = 0; i < ModeCount; ++i) {
+                HeadlessDialog::Control& combo = window.At(ModeTable[i].comboId);
+                if (!combo.items.empty() && (control >> (i % 8)) & 1)
+                    combo.selection = (control + i) % (int)combo.items.size();
+            }
+            if (control & 64) pageRunner.running->OnCommand(IDC_LINK_ALL_DEPTHS);
+            pageRunner.running->OnCommand(IDC_SAVE);
+            CheckClosed();
+            pageRunner.running->OnCommand(IdOk);
+        };
+        page.OnCommand(IDC_REFRESH_RATES);
+        CheckPartDone();
+    }
+
+    // The installer's start-up, then removal when it finds itself installed, else installation.
+    void Install()
+    {
+        platform.existingFiles.insert("C:\\TARV\\TARVPAGE.DLL");
+        ResetDialogState(&DialogState);
+        if (RunStartupDecisions("", platform, registry, &installer::Installer) != StartupReady)
+            return;
+        CheckClosed();
+        installerRunner.script = [this](int templateId, HeadlessDialog&) {
+            DialogLogic& logic = *installerRunner.running;
+            if (templateId == 503 && (control & 128)) logic.OnCommand(1004);  // advanced panel
+            if (templateId == 503) logic.OnCommand(1002);  // Voodoo5 5500
+            if (templateId == 504) logic.OnCommand(1007);  // remove
+            logic.OnCommand(IdOk);
+        };
+        InstallerSystem system{registry, platform, installerStrings, version, installerRunner,
+                               mainWindow};
+        const int state = DetectInstallState(registry);
+        CheckClosed();
+        if (state == 0)
+            RunInstallFlow(system, state);
+        else
+            RunMaintenanceFlow(system, state);
+        CheckPartDone();
+    }
+
+    const uint8_t control;
+    std::string outside;
+    MemoryRegistry registry;
+    FakePlatform platform;
+    FakeStringTable strings;
+    FakeModuleVersion version;
+    HeadlessDialog dialog;
+    HeadlessPageSheet sheet;
+    HeadlessModalRunner pageRunner;
+    CVDPropPage page{dialog, sheet, registry, platform, version, pageRunner, strings};
+    BuiltInInstallerStrings installerStrings;
+    HeadlessModalRunner installerRunner;
+    struct : MessageBoxSink {
+        void ShowMessage(const char*, const char*, unsigned) override {}
+    } mainWindow;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 1) return 0;
+    Run run(data[0]);
+    std::string error;
+    if (!run.registry.LoadRegText(ExpandPrefixes(std::string((const char*)data + 1, size - 1)),
+                                  &error))
+        return 0;
+    switch (data[0] & 3) {
+    case 0: run.platform.PoseAsWindows95(); break;
+    case 1: run.platform.PoseAsWindows98(); break;
+    case 2: run.platform.PoseAsNt4(); break;
+    default: run.platform.PoseAsWindows2000(); break;
+    }
+    // The three special combo items of each language.
+    for (int base : {0, 39, 78}) {
+        run.strings.strings[base + 24] = "Adapter";
+        run.strings.strings[base + 25] = "Default";
+        run.strings.strings[base + 26] = "Optimal";
+    }
+    run.outside = OutsideTheProduct(run.registry);
+    run.Page();
+    run.RefreshRates();
+    run.Install();
+    return 0;
+}
