@@ -2,20 +2,25 @@
 #pragma once
 
 #include "installer/InstallerStrings.h"
-
-#include <windows.h>
+#include "platform/win32/Win32StringTable.h"
 
 namespace tarv {
 namespace installer {
 
 class ResourceStrings : public InstallerStringSource {
 public:
-    explicit ResourceStrings(HINSTANCE module) : module_(module) {}
+    explicit ResourceStrings(HINSTANCE module) : table_(module) {}
 
-    bool LoadInstallerString(unsigned number, char* buffer, unsigned size) override;
+    // No installer string is empty, so an empty result means the string is absent.
+    bool LoadInstallerString(unsigned number, char* buffer, unsigned size) override
+    {
+        if (!buffer || size == 0) return false;
+        table_.LoadText(number, buffer, size);
+        return buffer[0] != 0;
+    }
 
 private:
-    HINSTANCE module_;
+    Win32StringTable table_;
 };
 
 }  // namespace installer

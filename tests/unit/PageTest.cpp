@@ -12,6 +12,7 @@
 #include "resources/page/RefreshResources.h"
 #include "tests/unit/CallSite.h"
 #include "tests/unit/FakeModuleVersion.h"
+#include "tests/unit/LayoutExpectations.h"
 #include "tests/unit/RcStrings.h"
 #include "ui/headless/HeadlessDialog.h"
 #include "ui/headless/HeadlessModalRunner.h"
@@ -492,14 +493,7 @@ void ExpectLanguage(HeadlessDialog& dialog, FakeStringTable& strings, int base,
     EXPECT_EQ("220", dialog.Text(IDC_UPPER_LIMIT));
     // The tab title belongs to the sheet: the page never sets a caption.
     EXPECT_EQ("", dialog.caption);
-    for (int i = 0; i < layout.count; ++i) {
-        const ControlPlacement& row = layout.rows[i];
-        const DialogRect& rect = dialog.At(row.id).rect;
-        EXPECT_EQ(row.x, rect.left) << row.id;
-        EXPECT_EQ(row.y, rect.top) << row.id;
-        EXPECT_EQ(row.x + row.width, rect.right) << row.id;
-        EXPECT_EQ(row.y + row.height, rect.bottom) << row.id;
-    }
+    ExpectLayout(dialog, layout);
 }
 
 TEST_F(PageTest, OpensInTheSystemLanguage)

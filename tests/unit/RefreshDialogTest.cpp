@@ -8,6 +8,7 @@
 #include "platform/fake/FakePlatform.h"
 #include "resources/page/RefreshResources.h"
 #include "tests/unit/ModelTestSupport.h"
+#include "tests/unit/LayoutExpectations.h"
 #include "tests/unit/RcStrings.h"
 #include "ui/headless/HeadlessDialog.h"
 
@@ -217,14 +218,7 @@ void ExpectLanguage(HeadlessDialog& window, FakeStringTable& strings, int base,
         EXPECT_EQ(strings.strings[base + 25], items[1]) << entry.name;
         EXPECT_EQ(strings.strings[base + 26], items[2]) << entry.name;
     }
-    for (int i = 0; i < layout.count; ++i) {
-        const ControlPlacement& row = layout.rows[i];
-        const DialogRect& rect = window.At(row.id).rect;
-        EXPECT_EQ(row.x, rect.left) << row.id;
-        EXPECT_EQ(row.y, rect.top) << row.id;
-        EXPECT_EQ(row.x + row.width, rect.right) << row.id;
-        EXPECT_EQ(row.y + row.height, rect.bottom) << row.id;
-    }
+    ExpectLayout(window, layout);
 }
 
 TEST_F(RefreshDialogTest, OpensInTheSystemLanguage)
