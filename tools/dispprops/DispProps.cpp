@@ -53,6 +53,8 @@
 // --panel Display|Device (default Display), --refuse-pages (the add-page callback says no),
 // --no-open (do not open the display properties at start), --blank-page (add a blank page of
 // the host's own, titled "Blank", after the handlers' pages, to compare page creation with).
+#include "tools/common/WindowText.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
@@ -129,28 +131,15 @@ std::string HresultText(HRESULT result)
     }
 }
 
-// Text of a window, with line breaks shown as \n so every log entry is one line.
+// Text of a window, on one line.
 std::string WindowText(HWND window)
 {
     char text[1024] = "";
     GetWindowTextA(window, text, sizeof text);
-    std::string out;
-    for (const char* p = text; *p; ++p) {
-        if (*p == '\r') continue;
-        if (*p == '\n')
-            out += "\\n";
-        else
-            out += *p;
-    }
-    return out;
+    return tools::OneLine(text);
 }
 
-std::string ClassName(HWND window)
-{
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
+using tools::ClassName;
 
 // ---- message boxes -------------------------------------------------------------------------
 

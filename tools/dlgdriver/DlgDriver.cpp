@@ -27,6 +27,8 @@
 //
 // Options (before the steps): --log FILE (append the log there as well as to stdout),
 // --program PATH.
+#include "tools/common/WindowText.h"
+
 #include <windows.h>
 
 #include <cstdarg>
@@ -63,7 +65,7 @@ void Log(const char* format, ...)
 }
 
 // A window's text through WM_GETTEXT (GetWindowTextA does not ask other processes' controls),
-// with line breaks shown as \n so every log entry is one line.
+// on one line.
 std::string WindowText(HWND window)
 {
     char text[1024] = "";
@@ -71,23 +73,10 @@ std::string WindowText(HWND window)
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                         SMTO_NORMAL, 5000, &result);
     text[sizeof text - 1] = 0;
-    std::string out;
-    for (const char* p = text; *p; ++p) {
-        if (*p == '\r') continue;
-        if (*p == '\n')
-            out += "\\n";
-        else
-            out += *p;
-    }
-    return out;
+    return tools::OneLine(text);
 }
 
-std::string ClassName(HWND window)
-{
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
+using tools::ClassName;
 
 bool IsDialogOfProcess(HWND window)
 {

@@ -7,7 +7,7 @@
 #include "page/CVDPropPage.h"
 #include "page/refresh/CRefreshRatesDialog.h"
 #include "platform/fake/FakePlatform.h"
-#include "platform/fake/FakeStringTable.h"
+#include "platform/fake/RcStringTable.h"
 #include "resources/page/RefreshResources.h"
 #include "tools/regcount/CountingRegistry.h"
 #include "ui/headless/HeadlessDialog.h"
@@ -15,7 +15,6 @@
 #include "ui/headless/HeadlessPageSheet.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 using namespace tarv;
@@ -24,29 +23,6 @@ const char* const CountingRegistry::KindNames[CountingRegistry::KindCount] = {
     "open", "create", "query", "set", "delete value", "delete key", "close"};
 
 namespace {
-
-// The English texts of the library's string table; the counts depend on the special item
-// texts of the dialog only being distinct.
-FakeStringTable ReadEnglishStrings(const char* rcPath)
-{
-    FakeStringTable table;
-    std::ifstream file(rcPath);
-    std::string line;
-    bool inTable = false;
-    while (std::getline(file, line)) {
-        if (line.rfind("STRINGTABLE", 0) == 0) inTable = true;
-        if (!inTable) continue;
-        if (line == "END") break;
-        size_t digits = line.find_first_not_of(" \t");
-        size_t open = line.find('"'), close = line.rfind('"');
-        if (digits == std::string::npos || line[digits] < '0' || line[digits] > '9' ||
-            open == std::string::npos || close <= open)
-            continue;
-        table.strings[(unsigned)std::stoul(line.substr(digits))] =
-            line.substr(open + 1, close - open - 1);
-    }
-    return table;
-}
 
 struct NoVersion : ModuleVersionSource {
     bool GetModulePath(char*, unsigned) override { return false; }
@@ -70,9 +46,11 @@ int main(int argc, char** argv)
         return 2;
     }
     const char* machine = argv[1];
-    FakeStringTable strings = ReadEnglishStrings(argv[2]);
-    if (strings.strings.empty()) {
-        std::fprintf(stderr, "regcount: no string table in %s\n", argv[2]);
+    // The counts depend only on the dialog's special item texts being distinct.
+    FakeStringTable strings;
+    const std::string problem = ReadRcStringTable(argv[2], &strings);
+    if (!problem.empty() || strings.strings.empty()) {
+        std::fprintf(stderr, "regcount: no string table in %s %s\n", argv[2], problem.c_str());
         return 1;
     }
     CountingRegistry registry;
