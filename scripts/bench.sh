@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Figures of the product, printed as Markdown tables: the size of both binaries; the time the
 # display properties take to open and close with the tab and without it, the tab's page window
-# against a blank page and the Refresh Rates dialog (medians of 20 timings in the
-# display-properties host under Wine, on a private Xvfb); the registry calls of the page and
+# and the Refresh Rates dialog (medians of 20 timings in the
+# display-properties host under Wine, on a private Xvfb), each beside the tab's own template
+# created bare in the same host process, and what each kind of call costs; the registry calls of the page and
 # the dialog on one- and two-adapter Windows 98 PCs (counted natively by tools/regcount); and
 # DllCanUnloadNow once the sheet has closed. Not a test: timings depend on the machine's load.
 #   bench.sh
@@ -66,18 +67,29 @@ median() {
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 
 # A few warm-up rounds first: the first opening also loads the library and comctl32's classes.
+# The tab and the dialog are timed beside their own templates created bare (--bare: the same
+# library's templates with dialog procedures that do nothing), in the same rounds and in both
+# orders, up to the window shown and painted.
 run_host with-tab repeat:3:open,cancel "repeat:$rounds:open,cancel"
 run_host without-tab --panel NoHandlers repeat:3:open,cancel "repeat:$rounds:open,cancel"
-run_host pages --blank-page repeat:3:open,tab:Tarvello,tab:Blank,cancel \
-    "repeat:$rounds:open,tab:Tarvello,cancel" "repeat:$rounds:open,tab:Blank,cancel" \
-    open tab:Tarvello repeat:3:dlgcancel:1026 "repeat:$rounds:dlgcancel:1026" cancel canunload
+run_host pages --bare 'C:\TARV\TARVPAGE.DLL' repeat:3:open,shown:Tarvello,shown:Bare,cancel \
+    "repeat:$rounds:open,shown:Tarvello,shown:Bare,cancel,open,shown:Bare,shown:Tarvello,cancel" \
+    open shown:Tarvello repeat:3:dlgshown:1026,baredialog \
+    "repeat:$rounds:dlgshown:1026,baredialog,baredialog,dlgshown:1026" cancel canunload \
+    "costs:$rounds"
+
+# mean_of NAME N STEP: the mean of the medians of STEP where it appears twice in a repeat line.
+mean_of() { median "$@" | awk '{ sum += $1; n++ } END { if (n) printf "%.3f", sum / n }'; }
 
 with=$(median with-tab 2 round)
 without=$(median without-tab 2 round)
-tab=$(median pages 2 tab:Tarvello)
-blank=$(median pages 3 tab:Blank)
-dialog=$(median pages 5 dlgcancel:1026)
+tab=$(mean_of pages 2 shown:Tarvello)
+bare_page=$(mean_of pages 2 shown:Bare)
+dialog=$(mean_of pages 4 dlgshown:1026)
+bare_dialog=$(mean_of pages 4 baredialog)
 unload=$(sed -n 's/^DllCanUnloadNow Tarvello: //p' "$bench/pages.log" | tail -n 1)
+costs=$(sed -n 's/^costs (median of [0-9]*, ms): //p' "$bench/pages.log" | tail -n 1)
+load=$(cut -d' ' -f1-3 /proc/loadavg)
 
 cat <<TABLE
 | Figure | Value |
@@ -87,11 +99,18 @@ cat <<TABLE
 | Display properties opened and closed, with the tab (median of $rounds) | $with ms |
 | The same without the tab | $without ms |
 | Ratio with / without | $(ratio "$with" "$without") |
-| The tab's page window created (median of $rounds) | $tab ms |
-| A blank page window of the same size created | $blank ms |
-| Ratio tab / blank | $(ratio "$tab" "$blank") |
-| Refresh Rates dialog opened and cancelled (median of $rounds) | $dialog ms |
+| The tab's page window created, shown and painted (median of $rounds) | $tab ms |
+| Its template 501 as a bare page (a dialog procedure that does nothing) | $bare_page ms |
+| Ratio tab / bare template | $(ratio "$tab" "$bare_page") |
+| Refresh Rates dialog, click to shown and painted, cancelled (median of $rounds) | $dialog ms |
+| Its template 502 run modally bare, the same way | $bare_dialog ms |
+| Ratio dialog / bare template | $(ratio "$dialog" "$bare_dialog") |
 | DllCanUnloadNow after the sheet has closed | ${unload:-not logged} |
+| Load average while measured (1, 5, 15 min) | $load |
+
+| What the calls cost on the bare templates (median of $rounds, ms) |
+|---|
+$(tr ',' '\n' <<<"${costs:-not logged}" | sed -E 's/^ *(.*) ([0-9.]+)$/| \1: \2 |/')
 
 | Registry calls | PC | open | create | query | set | delete value | delete key | close | total |
 |---|---|---|---|---|---|---|---|---|---|

@@ -35,6 +35,9 @@ bool SplitKeyPath(const char* path, std::vector<std::string>* parts) {
     parts->clear();
     if (!path || !*path) return true;
     if (*path == '\\') return false;
+    size_t separators = 0;  // one allocation for the list, not one per doubling
+    for (const char* p = path; *p; ++p) separators += *p == '\\';
+    parts->reserve(separators + 1);
     std::string part;
     for (const char* p = path;; ++p) {
         if (*p != '\\' && *p != 0) {
@@ -73,6 +76,9 @@ bool ValidHive(RegHive hive) { return hive == HiveLocalMachine || hive == HiveCl
 
 std::string JoinFolded(const std::vector<std::string>& parts, size_t count) {
     std::string path;
+    size_t length = 0;
+    for (size_t i = 0; i < count && i < parts.size(); ++i) length += parts[i].size() + 1;
+    path.reserve(length);
     for (size_t i = 0; i < count && i < parts.size(); ++i) {
         if (i) path += '\\';
         path += FoldName(parts[i]);
@@ -120,6 +126,7 @@ MemoryRegistry::Key* MemoryRegistry::FindKey(RegHive hive, const char* path) con
 }
 
 unsigned MemoryRegistry::DenyFor(RegHive hive, const std::string& foldedPath) const {
+    if (denials_.empty()) return 0;
     auto it = denials_.find(std::make_pair(static_cast<int>(hive), foldedPath));
     return it == denials_.end() ? 0 : it->second;
 }

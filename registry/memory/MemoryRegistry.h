@@ -70,6 +70,8 @@ public:
                   std::vector<unsigned char>* data) const;
 
     struct Key;
+    // The root of a hive's tree (MemoryKey.h), for tools that walk the whole registry.
+    const Key& Root(RegHive hive) const { return *roots_[hive == HiveClassesRoot]; }
 
 private:
     struct Handle;

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tarv {
 
@@ -227,7 +228,7 @@ bool MemoryRegistry::LoadRegText(const std::string& raw, std::string* error) {
                 return fail(lineNo, "malformed key path");
             if (remove && path.empty()) return fail(lineNo, "a hive cannot be deleted");
             TextOp op{remove ? TextOp::DeleteTree : TextOp::CreateKey, hive, path, "", 0, {}};
-            ops.push_back(op);
+            ops.push_back(std::move(op));
             inSection = true;
             skipValues = remove;
             continue;
@@ -298,7 +299,7 @@ bool MemoryRegistry::LoadRegText(const std::string& raw, std::string* error) {
         } else {
             return fail(lineNo, "unrecognised value data");
         }
-        if (!skipValues) ops.push_back(op);
+        if (!skipValues) ops.push_back(std::move(op));
     }
 
     ApplyTextOps(ops);

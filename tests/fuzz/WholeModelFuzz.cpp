@@ -16,6 +16,7 @@
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/FakeStringTable.h"
 #include "registry/OsFlavor.h"
+#include "registry/memory/MemoryKey.h"
 #include "registry/memory/MemoryRegistry.h"
 #include "resources/page/PageResources.h"
 #include "resources/page/RefreshResources.h"
@@ -96,11 +97,18 @@ bool MatchesStart(const std::string& path, const char* pattern, size_t length)
     return true;
 }
 
+// Whether name folded to lower case is lower.
+bool NameIs(const char* name, const char* lower)
+{
+    for (; *name && *lower; ++name, ++lower)
+        if ((*name >= 'A' && *name <= 'Z' ? *name - 'A' + 'a' : *name) != *lower) return false;
+    return *name == *lower;
+}
+
 // What the product may change: a key (value null) or a value ("" for the default) of it.
 // path is folded to lower case and starts with the hive.
 bool Allowed(const std::string& path, const char* value)
 {
-    const std::string name = value ? Lower(value) : "";
     for (const OwnedKey& owned : OwnedKeys) {
         const size_t length = std::strlen(owned.path);
         if (!value && path.size() < length && owned.path[path.size()] == '\\' &&
@@ -110,50 +118,79 @@ bool Allowed(const std::string& path, const char* value)
         if (!owned.names[0]) {
             if (path.size() == length || path[length] == '\\') return true;
         } else if (path.size() == length) {
-            return !value || name == owned.names[0] || (owned.names[1] && name == owned.names[1]);
+            return !value || NameIs(value, owned.names[0]) ||
+                   (owned.names[1] && NameIs(value, owned.names[1]));
         }
     }
-    return value && name == "refreshrate" && MatchesStart(path, ModesKeys, sizeof ModesKeys - 1);
+    return value && NameIs(value, "refreshrate") &&
+           MatchesStart(path, ModesKeys, sizeof ModesKeys - 1);
 }
 
-// The value name of a saved value line ("name"=... or @=...).
-std::string ValueName(const std::string& line)
-{
-    if (line[0] == '@') return "";
-    std::string name;
-    for (size_t i = 1; i < line.size() && line[i] != '"'; ++i) {
-        if (line[i] == '\\' && i + 1 < line.size()) ++i;
-        name += line[i];
+// A fingerprint (64-bit FNV-1a) of every key and value the product may not change: their
+// names as stored, and each value's type and data, in the registry's own order. Equal
+// fingerprints stand for equal registries outside the product.
+struct Fingerprint {
+    void Add(const void* bytes, size_t size)
+    {
+        for (size_t i = 0; i < size; ++i) {
+            hash ^= static_cast<const unsigned char*>(bytes)[i];
+            hash *= 1099511628211ull;
+        }
     }
-    return name;
-}
+    void Add(const std::string& text) { Add(text.c_str(), text.size() + 1); }
 
-// The saved registry without the keys and values the product may change.
-std::string OutsideTheProduct(const MemoryRegistry& registry)
-{
-    const std::string text = registry.SaveRegText();
-    std::string kept, path;
-    size_t at = 0;
-    while (at < text.size()) {
-        size_t end = text.find('\n', at);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(at, end - at);
-        at = end + 1;
-        while (!line.empty() && line.back() == '\\' && at < text.size()) {  // hex continued
-            end = text.find('\n', at);
-            if (end == std::string::npos) end = text.size();
-            line += "\n" + text.substr(at, end - at);
-            at = end + 1;
+    // path holds the key's path folded to lower case, shown its path as stored: a key is
+    // named as stored, a value by the lower-case path and its name as stored. A key that is
+    // neither owned nor on the way to an owned key, and no MODES key, holds nothing the
+    // product may change: below it every key and value counts without asking.
+    void AddKey(const MemoryRegistry::Key& key, std::string* path, std::string* shown,
+                bool mayHoldOwned)
+    {
+        const bool allowedKey = mayHoldOwned && Allowed(*path, nullptr);
+        if (!allowedKey) Add(*shown);
+        mayHoldOwned = allowedKey || (mayHoldOwned && MayLeadToModes(*path));
+        for (const auto& entry : key.values) {
+            const MemoryValue& value = entry.second;
+            if (mayHoldOwned && Allowed(*path, value.name.c_str())) continue;
+            Add(*path);
+            Add(value.name);
+            Add(&value.type, sizeof value.type);
+            Add(value.data.data(), value.data.size());
+            Add("", 1);
         }
-        if (line.empty()) continue;
-        if (line[0] == '[') {
-            path = Lower(line.substr(1, line.size() - 2));
-            if (!Allowed(path, nullptr)) kept += line + "\n";
-        } else if (!Allowed(path, ValueName(line).c_str())) {
-            kept += path + ": " + line + "\n";
+        const size_t pathLength = path->size(), shownLength = shown->size();
+        for (const auto& child : key.children) {
+            *path += '\\';
+            *shown += '\\';
+            for (char c : child.second->name) *path += (char)(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            *shown += child.second->name;
+            AddKey(*child.second, path, shown, mayHoldOwned);
+            path->resize(pathLength);
+            shown->resize(shownLength);
         }
     }
-    return kept;
+
+    // Whether a MODES key's values may lie at or below path.
+    static bool MayLeadToModes(const std::string& path)
+    {
+        const size_t length = sizeof ModesKeys - 1;
+        return MatchesStart(path, ModesKeys, path.size() < length ? path.size() : length);
+    }
+
+    unsigned long long hash = 14695981039346656037ull;
+};
+
+unsigned long long OutsideTheProduct(const MemoryRegistry& registry)
+{
+    // Kept between calls: their buffers grow once.
+    static std::string path, shown;
+    Fingerprint fingerprint;
+    for (RegHive hive : {HiveLocalMachine, HiveClassesRoot}) {
+        shown = HiveName(hive);
+        path = Lower(shown);
+        fingerprint.AddKey(registry.Root(hive), &path, &shown, true);
+    }
+    return fingerprint.hash;
 }
 
 // The registry text with "[~c" expanded to the prefix c picks.
@@ -260,7 +297,7 @@ struct Run {
     }
 
     const uint8_t control;
-    std::string outside;
+    unsigned long long outside = 0;
     MemoryRegistry registry;
     FakePlatform platform;
     FakeStringTable strings;
@@ -277,6 +314,11 @@ struct Run {
 };
 
 }  // namespace
+
+// One execution frees far less than a megabyte: a quarantine of a few executions still catches
+// every use after free within one, and freed memory is reused while it is warm instead of the
+// default quarantine's quarter gigabyte of fresh pages.
+extern "C" const char* __asan_default_options() { return "quarantine_size_mb=16"; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

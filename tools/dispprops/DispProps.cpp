@@ -52,8 +52,10 @@
 // Options (before the steps): --log FILE (append the log there as well as to stdout),
 // --panel Display|Device (default Display), --refuse-pages (the add-page callback says no),
 // --no-open (do not open the display properties at start), --blank-page (add a blank page of
-// the host's own, titled "Blank", after the handlers' pages, to compare page creation with).
+// the host's own, titled "Blank", after the handlers' pages, to compare page creation with),
+// --bare LIBRARY (the library's own templates without their logic: BareTemplates.h).
 #include "tools/common/WindowText.h"
+#include "tools/dispprops/BareTemplates.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -299,6 +301,7 @@ void OpenDisplayProperties()
         blank.pszTitle = "Blank";
         pages.push_back(CreatePropertySheetPageA(&blank));
     }
+    bare::AddPages(hostInstance, &pages);
 
     PROPSHEETHEADERA header = {};
     header.dwSize = PROPSHEETHEADERA_V1_SIZE;
@@ -820,6 +823,8 @@ bool RunStep(const std::string& step)
         LogResources();
     } else if (verb == "repeat") {
         if (!Repeat(argument)) return false;
+    } else if (bool done = false; bare::RunStep(step, sheet, &done, Log)) {
+        if (!done) return false;
     } else {
         LogAlways("unknown step \"%s\"", step.c_str());
         return false;
@@ -845,6 +850,7 @@ int main(int argc, char** argv)
             refusePages = true;
         } else if (option == "--blank-page") {
             blankPage = true;
+        } else if (bare::TakeOption(argc, argv, &first)) {
         } else if (option == "--no-open") {
             open = false;
         } else {

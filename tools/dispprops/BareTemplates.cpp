@@ -1,0 +1,279 @@
+#include "tools/dispprops/BareTemplates.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace bare {
+
+namespace {
+
+const int PageTemplate = 501;
+const int DialogTemplate = 502;
+
+HMODULE library = nullptr;
+HHOOK idleHook = nullptr;
+bool armed = false;  // the next modal dialog is cancelled at its first idle
+
+// What Windows does for a template with no logic: focus to the first control, nothing else.
+INT_PTR CALLBACK NothingProc(HWND window, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_INITDIALOG) return TRUE;
+    // The modal copy must still end when it is cancelled, as any dialog does.
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL &&
+        !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
+        EndDialog(window, IDCANCEL);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// A modal loop sends WM_ENTERIDLE to the owner once its queue is empty, that is once the
+// dialog has been shown and every part of it painted.
+LRESULT CALLBACK IdleProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && armed && call->message == WM_ENTERIDLE &&
+        call->wParam == MSGF_DIALOGBOX) {
+        armed = false;
+        PostMessageA(reinterpret_cast<HWND>(call->lParam), WM_COMMAND, IDCANCEL, 0);
+    }
+    return CallNextHookEx(idleHook, code, wParam, lParam);
+}
+
+void ArmIdleCancel()
+{
+    if (!idleHook)
+        idleHook = SetWindowsHookExA(WH_CALLWNDPROC, IdleProc, nullptr, GetCurrentThreadId());
+    armed = true;
+}
+
+bool SelectTab(HWND sheet, const std::string& title)
+{
+    HWND tabs = PropSheet_GetTabControl(sheet);
+    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[128] = "";
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        if (title == text) {
+            PropSheet_SetCurSel(sheet, nullptr, i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void PaintNow(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+// ---- costs -----------------------------------------------------------------------------
+
+double Now()
+{
+    static LARGE_INTEGER frequency = {};
+    if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+template <typename Work>
+double MedianOf(int rounds, Work work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+        const double start = Now();
+        work();
+        times.push_back(Now() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Every control moved to the rectangle it already has, with repainting, as a layout table
+// that matches the template does.
+void MoveInPlace(HWND window)
+{
+    for (HWND control = GetWindow(window, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        RECT box;
+        GetWindowRect(control, &box);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&box), 2);
+        MoveWindow(control, box.left, box.top, box.right - box.left, box.bottom - box.top, TRUE);
+    }
+}
+
+// Every control but the combo boxes given its own text again.
+void SetSameTexts(HWND window)
+{
+    for (HWND control = GetWindow(window, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        char name[32] = "";
+        GetClassNameA(control, name, sizeof name);
+        if (!lstrcmpiA(name, "ComboBox") || !lstrcmpiA(name, "msctls_trackbar32")) continue;
+        char text[256] = "";
+        GetWindowTextA(control, text, sizeof text);
+        SetWindowTextA(control, text);
+    }
+}
+
+// Every combo box emptied and given the three special items and three rates.
+void FillCombos(HWND window)
+{
+    static const char* const Items[] = {"Adapter", "Default", "Optimal", "60", "75", "85"};
+    for (HWND control = GetWindow(window, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        char name[32] = "";
+        GetClassNameA(control, name, sizeof name);
+        if (lstrcmpiA(name, "ComboBox")) continue;
+        SendMessageA(control, CB_RESETCONTENT, 0, 0);
+        for (const char* item : Items)
+            SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
+}
+
+void ReadVersion()
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(library, path, sizeof path);
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &handle);
+    std::vector<char> data(size ? size : 1);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT fixedSize = 0;
+    if (size && GetFileVersionInfoA(path, handle, size, data.data()))
+        VerQueryValueA(data.data(), const_cast<char*>("\\"), reinterpret_cast<void**>(&fixed),
+                       &fixedSize);
+}
+
+const char DriverKey[] = "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
+
+void OpenQueryClose()
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, DriverKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    char data[256];
+    DWORD size = sizeof data, type = 0;
+    RegQueryValueExA(key, "DriverDesc", nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+}
+
+void OpenMissing()
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\Display\\0009",
+                      0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS)
+        RegCloseKey(key);
+}
+
+void Costs(HWND sheet, int rounds, void (*log)(const char*, ...))
+{
+    HWND page = CreateDialogParamA(library, MAKEINTRESOURCEA(PageTemplate), sheet, NothingProc, 0);
+    HWND dialog =
+        CreateDialogParamA(library, MAKEINTRESOURCEA(DialogTemplate), sheet, NothingProc, 0);
+    if (!page || !dialog) {
+        log("costs: cannot create the bare templates");
+        return;
+    }
+    // Hidden, as the real windows are while they initialise.
+    log("costs (median of %d, ms): page moves %.3f, page texts %.3f, page shown and painted "
+        "%.3f, dialog moves %.3f, dialog texts %.3f, dialog combo fill %.3f, version resource "
+        "read %.3f, registry open+query+close %.4f, registry open of a missing key %.4f",
+        rounds, MedianOf(rounds, [&] { MoveInPlace(page); }),
+        MedianOf(rounds, [&] { SetSameTexts(page); }),
+        MedianOf(rounds, [&] {
+            ShowWindow(page, SW_SHOWNA);
+            InvalidateRect(page, nullptr, TRUE);
+            PaintNow(page);
+            ShowWindow(page, SW_HIDE);
+        }),
+        MedianOf(rounds, [&] { MoveInPlace(dialog); }),
+        MedianOf(rounds, [&] { SetSameTexts(dialog); }),
+        MedianOf(rounds, [&] { FillCombos(dialog); }), MedianOf(rounds, ReadVersion),
+        MedianOf(rounds, OpenQueryClose), MedianOf(rounds, OpenMissing));
+    DestroyWindow(dialog);
+    DestroyWindow(page);
+}
+
+}  // namespace
+
+bool TakeOption(int argc, char** argv, int* index)
+{
+    if (strcmp(argv[*index], "--bare") != 0 || *index + 1 >= argc) return false;
+    library = LoadLibraryA(argv[++*index]);
+    if (!library) fprintf(stderr, "dispprops: cannot load %s\n", argv[*index]);
+    return true;
+}
+
+void AddPages(HINSTANCE, std::vector<HPROPSHEETPAGE>* pages)
+{
+    if (!library) return;
+    PROPSHEETPAGEA page = {};
+    page.dwSize = PROPSHEETPAGEA_V1_SIZE;
+    page.dwFlags = PSP_USETITLE;
+    page.hInstance = library;
+    page.pszTemplate = MAKEINTRESOURCEA(PageTemplate);
+    page.pfnDlgProc = NothingProc;
+    page.pszTitle = "Bare";
+    pages->push_back(CreatePropertySheetPageA(&page));
+}
+
+bool RunStep(const std::string& step, HWND sheet, bool* ok, void (*log)(const char*, ...))
+{
+    const std::string verb = step.substr(0, step.find(':'));
+    const std::string argument =
+        step.find(':') == std::string::npos ? "" : step.substr(step.find(':') + 1);
+    *ok = true;
+    if (verb == "shown") {
+        *ok = sheet && SelectTab(sheet, argument);
+        if (*ok) PaintNow(sheet);
+        if (!*ok) log("shown: no tab \"%s\"", argument.c_str());
+    } else if (verb == "dlgshown") {
+        const int id = atoi(argument.c_str());
+        HWND page = sheet ? PropSheet_GetCurrentPageHwnd(sheet) : nullptr;
+        HWND button = page ? GetDlgItem(page, id) : nullptr;
+        if (!button) {
+            log("dlgshown: no control %d on the current page", id);
+            *ok = false;
+            return true;
+        }
+        ArmIdleCancel();
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        *ok = !armed;
+        armed = false;
+        if (!*ok) log("dlgshown: clicking %d opened no dialog", id);
+    } else if (verb == "baredialog") {
+        if (!library || !sheet) {
+            log("baredialog: no --bare library or no sheet");
+            *ok = false;
+            return true;
+        }
+        ArmIdleCancel();
+        DialogBoxParamA(library, MAKEINTRESOURCEA(DialogTemplate), sheet, NothingProc, 0);
+        *ok = !armed;
+        armed = false;
+    } else if (verb == "costs") {
+        if (!library) {
+            log("costs: no --bare library");
+            *ok = false;
+            return true;
+        }
+        Costs(sheet, std::max(1, atoi(argument.c_str())), log);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace bare
