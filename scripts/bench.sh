@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Figures of the product, printed as Markdown tables: the size of both binaries; the time the
 # display properties take to open and close with the tab and without it, the tab's page window
-# and the Refresh Rates dialog (medians of 20 timings in the
-# display-properties host under Wine, on a private Xvfb), each beside the tab's own template
-# created bare in the same host process, and what each kind of call costs; the registry calls of the page and
-# the dialog on one- and two-adapter Windows 98 PCs (counted natively by tools/regcount); and
-# DllCanUnloadNow once the sheet has closed. Not a test: timings depend on the machine's load.
+# and the Refresh Rates dialog up to shown and painted, each beside its own template created
+# bare (dialog procedures that do nothing) in the same host process and the same rounds, with
+# the ratios (medians of 20 timings in the display-properties host under Wine, on a private
+# Xvfb); what moves, texts, combo fills, the version resource and registry calls cost on the
+# bare templates; the registry calls of the page and the dialog on one- and two-adapter
+# Windows 98 PCs (counted natively by tools/regcount); and DllCanUnloadNow once the sheet has
+# closed. Not a test: timings depend on the machine's load, which is printed with them.
 #   bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -49,6 +49,7 @@ CRefreshRatesDialog::CRefreshRatesDialog(Dialog& dialog, Registry& registry,
       strings_(strings)
 {
     for (int i = 0; i < SpecialItemCount; ++i) itemTexts[i][0] = 0;
+    ForgetFilledLists();
     textBuffer[0] = 0;
     ResetModeEntries(modes);
 }
@@ -63,17 +64,14 @@ bool CRefreshRatesDialog::OnInitDialog()
     colorDepth = DefaultColorDepth;
     adapterSetting = DefaultRefreshRate;
     ResetModeEntries(modes);
+    ForgetFilledLists();  // a new window's lists are empty
     FindAdapterInstances(registry_, AdapterMarker, &adapterList);
     ReadProductSettings();
 
+    // The language's texts, the lists and the stored rates; nothing can change the registry
+    // before the window shows, so what ApplyLanguage read stands.
     ApplyLanguage();
     adapterSetting = ReadAdapterDefault(registry_, CurrentInstance());
-    if (colorDepth == 8) {
-        LoadDepth(8, true);
-    } else {
-        LoadDepth(8, false);
-        LoadDepth(colorDepth, true);
-    }
     dialog_.SetCheck(IDC_LINK_ALL_DEPTHS, linkAllDepths ? Checked : Unchecked);
     UpdateDepthRadios(colorDepth);
     UpdateAdapterRadios(adapterSetting);
@@ -112,8 +110,7 @@ bool CRefreshRatesDialog::ApplyLanguage()
                       sizeof textBuffer);
 
     // The lists are filled anew in the new words and show what the registry holds.
-    LoadDepth(8, false);
-    LoadDepth(colorDepth, true);
+    ShowStoredRates();
     return true;
 }
 
@@ -137,13 +134,27 @@ int CRefreshRatesDialog::CurrentInstance() const
     return adapterList.currentAdapter < 0 ? -1 : adapterList.adapters[adapterList.currentAdapter];
 }
 
+void CRefreshRatesDialog::ForgetFilledLists()
+{
+    for (int i = 0; i < ModeCount; ++i) {
+        filledStringBase[i] = -1;
+        filledRates[i][0] = 0;
+    }
+}
+
+void CRefreshRatesDialog::ShowStoredRates()
+{
+    if (colorDepth != 8) LoadDepth(8, false);
+    LoadDepth(colorDepth, true);
+}
+
 void CRefreshRatesDialog::LoadDepth(int depth, bool select)
 {
     const int instance = CurrentInstance();
     for (int i = 0; i < ModeCount; ++i) {
         ModeEntry& entry = modes[i];
         ReadMode(registry_, instance, depth, &entry);
-        if (depth == 8) FillRateCombo(entry);
+        if (depth == 8) FillRateCombo(i);
         if (select) SelectStoredRate(entry);
         const bool enable = linkAllDepths != 0 || entry.present != 0;
         dialog_.Enable(entry.labelId, enable);
@@ -151,11 +162,18 @@ void CRefreshRatesDialog::LoadDepth(int depth, bool select)
     }
 }
 
-void CRefreshRatesDialog::FillRateCombo(const ModeEntry& entry)
+void CRefreshRatesDialog::FillRateCombo(int i)
 {
+    const ModeEntry& entry = modes[i];
+    if (filledStringBase[i] == stringBase && TextEquals(filledRates[i], entry.offeredRates)) {
+        dialog_.ComboSetCurSel(entry.comboId, ComboError);
+        return;
+    }
+    filledStringBase[i] = stringBase;
+    CopyText(filledRates[i], sizeof filledRates[i], entry.offeredRates);
     dialog_.ComboResetContent(entry.comboId);
-    for (int i = 0; i < SpecialItemCount; ++i) {
-        strings_.LoadText(stringBase + SpecialItemStrings[i], textBuffer, sizeof textBuffer);
+    for (int k = 0; k < SpecialItemCount; ++k) {
+        strings_.LoadText(stringBase + SpecialItemStrings[k], textBuffer, sizeof textBuffer);
         dialog_.ComboAddString(entry.comboId, textBuffer);
     }
     OfferedRateItems items = SplitOfferedRates(entry.offeredRates);

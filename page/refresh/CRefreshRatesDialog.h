@@ -40,7 +40,14 @@ public:
     int SelectStringBase(int language);
     // Reads depth from the current adapter; the items always come from the 8-bit keys.
     void LoadDepth(int depth, bool select);
-    void FillRateCombo(const ModeEntry& entry);
+    // The 8-bit modes for the lists, then the depth shown with its selections and enabling.
+    void ShowStoredRates();
+    // Every list counts as never filled.
+    void ForgetFilledLists();
+    // Gives mode i's list the special items and the offered rates, emptying it first; a list
+    // that already holds exactly those items keeps them and only loses its selection, which
+    // is what emptying and filling it again would leave.
+    void FillRateCombo(int i);
     void SelectStoredRate(const ModeEntry& entry);
     void UpdateDepthRadios(int depth);
     void UpdateAdapterRadios(int setting);
@@ -60,6 +67,10 @@ public:
     char itemTexts[SpecialItemCount][RefreshItemTextSize];
     char textBuffer[RefreshTextBufferSize];
     ModeEntry modes[ModeCount];
+    // What each list was last filled from: the string set (-1: nothing since the window was
+    // created) and the mode's offered rates.
+    int filledStringBase[ModeCount];
+    char filledRates[ModeCount][OfferedRatesSize];
 
 private:
     void ReadProductSettings();

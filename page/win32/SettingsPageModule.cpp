@@ -1,6 +1,7 @@
 #include "page/win32/SettingsPageModule.h"
 
 #include "page/CVDPropPage.h"
+#include "page/CachedModuleVersion.h"
 #include "page/win32/Win32ModuleVersion.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32StringTable.h"
@@ -20,16 +21,19 @@ struct SettingsPageParts {
     explicit SettingsPageParts(HINSTANCE module)
         : platform(module),
           version(module),
+          cachedVersion(version),
           strings(module),
           sheet(dialog),
           refreshRatesRunner(module, dialog),
-          logic(dialog, sheet, registry, platform, version, refreshRatesRunner, strings)
+          logic(dialog, sheet, registry, platform, cachedVersion, refreshRatesRunner, strings)
     {
     }
 
     Win32Registry registry;
     Win32Platform platform;
     Win32ModuleVersion version;
+    // The parts live as long as the library, and so does what the version line read.
+    CachedModuleVersion cachedVersion;
     Win32StringTable strings;
     Win32Dialog dialog;
     Win32PageSheet sheet;

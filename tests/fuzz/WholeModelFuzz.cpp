@@ -89,9 +89,10 @@ const OwnedKey OwnedKeys[] = {
 const char ModesKeys[] = DISPLAY "\\modes\\";
 
 // Whether the first length characters of path match the pattern ('#' any digit).
-bool MatchesStart(const std::string& path, const char* pattern, size_t length)
+bool MatchesStart(const std::string& path, const char* pattern, size_t patternLength,
+                  size_t length)
 {
-    if (path.size() < length || std::strlen(pattern) < length) return false;
+    if (path.size() < length || patternLength < length) return false;
     for (size_t i = 0; i < length; ++i)
         if (pattern[i] == '#' ? path[i] < '0' || path[i] > '9' : path[i] != pattern[i]) return false;
     return true;
@@ -109,12 +110,17 @@ bool NameIs(const char* name, const char* lower)
 // path is folded to lower case and starts with the hive.
 bool Allowed(const std::string& path, const char* value)
 {
-    for (const OwnedKey& owned : OwnedKeys) {
-        const size_t length = std::strlen(owned.path);
+    static size_t lengths[sizeof OwnedKeys / sizeof OwnedKeys[0]];
+    if (!lengths[0])
+        for (size_t i = 0; i < sizeof OwnedKeys / sizeof OwnedKeys[0]; ++i)
+            lengths[i] = std::strlen(OwnedKeys[i].path);
+    for (size_t i = 0; i < sizeof OwnedKeys / sizeof OwnedKeys[0]; ++i) {
+        const OwnedKey& owned = OwnedKeys[i];
+        const size_t length = lengths[i];
         if (!value && path.size() < length && owned.path[path.size()] == '\\' &&
-            MatchesStart(path, owned.path, path.size()))
+            MatchesStart(path, owned.path, length, path.size()))
             return true;  // on the way
-        if (!MatchesStart(path, owned.path, length)) continue;
+        if (!MatchesStart(path, owned.path, length, length)) continue;
         if (!owned.names[0]) {
             if (path.size() == length || path[length] == '\\') return true;
         } else if (path.size() == length) {
@@ -123,7 +129,7 @@ bool Allowed(const std::string& path, const char* value)
         }
     }
     return value && NameIs(value, "refreshrate") &&
-           MatchesStart(path, ModesKeys, sizeof ModesKeys - 1);
+           MatchesStart(path, ModesKeys, sizeof ModesKeys - 1, sizeof ModesKeys - 1);
 }
 
 // A fingerprint (64-bit FNV-1a) of every key and value the product may not change: their
@@ -174,7 +180,7 @@ struct Fingerprint {
     static bool MayLeadToModes(const std::string& path)
     {
         const size_t length = sizeof ModesKeys - 1;
-        return MatchesStart(path, ModesKeys, path.size() < length ? path.size() : length);
+        return MatchesStart(path, ModesKeys, length, path.size() < length ? path.size() : length);
     }
 
     unsigned long long hash = 14695981039346656037ull;

@@ -30,6 +30,11 @@ void ExpectComboBoxBehaviour(Dialog& dialog, int combo, const CallSite& site)
     char shown[16];
     dialog.GetText(combo, shown, sizeof shown);
     EXPECT_STREQ("Optimal", shown) << "the edit field shows the chosen item";
+    dialog.ComboSetCurSel(combo, ComboError);
+    EXPECT_EQ(ComboError, dialog.ComboGetCurSel(combo));
+    dialog.GetText(combo, shown, sizeof shown);
+    EXPECT_STREQ("", shown) << "no selection, an empty edit field";
+    dialog.ComboSetCurSel(combo, 3);
 
     // Item texts are copied only whole, never past the buffer.
     std::string buffer(16, '#');

@@ -1,6 +1,7 @@
 // The About group's version line: the number from the file version, prefix and suffix, and
 // the bounded result whatever the caller passes.
 #include "page/AboutGroup.h"
+#include "page/CachedModuleVersion.h"
 
 #include "tests/unit/CallSite.h"
 #include "tests/unit/FakeModuleVersion.h"
@@ -78,6 +79,36 @@ TEST_F(VersionTextTest, LongTextsAreCutToSixtyThreeCharacters)
     const std::string prefix60(60, 'p');
     EXPECT_EQ(prefix60 + "1.0", Line(prefix60.c_str(), longSuffix.c_str()));
     EXPECT_EQ("Version 1.0" + std::string(52, 's'), Line("Version ", longSuffix.c_str()));
+}
+
+// The library's file cannot change while it is loaded: its first answers stand.
+TEST(CachedModuleVersionTest, AsksTheModuleOnceWhateverItAnswered)
+{
+    for (bool hasVersion : {true, false}) {
+        FakeModule module;
+        module.hasVersion = hasVersion;
+        CachedModuleVersion cached(module);
+        HeadlessDialog dialog;
+        SetVersionText(cached, dialog, 1054, "Version ", nullptr);
+        EXPECT_EQ(hasVersion ? "Version 1.0" : "Version 0.0", dialog.Text(1054));
+        module.hasVersion = !hasVersion;
+        module.versionMost = 0x00020000;
+        SetVersionText(cached, dialog, 1054, "Version ", nullptr);
+        EXPECT_EQ(hasVersion ? "Version 1.0" : "Version 0.0", dialog.Text(1054));
+        EXPECT_EQ(1u, module.readFrom.size());
+
+        unsigned long most = 0, least = 0;
+        EXPECT_EQ(!hasVersion, cached.ReadFileVersion("C:\\OTHER.DLL", &most, &least))
+            << "another file is read";
+        EXPECT_EQ(2u, module.readFrom.size());
+    }
+    FakeModule module;
+    module.pathKnown = false;
+    CachedModuleVersion cached(module);
+    char path[ModulePathSize] = "";
+    EXPECT_FALSE(cached.GetModulePath(path, sizeof path));
+    module.pathKnown = true;
+    EXPECT_FALSE(cached.GetModulePath(path, sizeof path)) << "no path stays no path";
 }
 
 TEST(CreditMessageTest, IsOwnedByTheDialogWithAnOkButton)

@@ -117,6 +117,27 @@ TEST_F(RefreshDialogTest, ShowsTheItemThatBeginsWithTheStoredTextAndSavesThatDep
     EXPECT_EQ("sz:0", Value(Instance("0001", "\\DEFAULT"), "RefreshRate"));
 }
 
+TEST_F(RefreshDialogTest, ListsAreEmptiedAndFilledAgainOnlyForOtherItems)
+{
+    SeedTwoVoodoo5(Section(ModeKey("0003", 8, "640,480"), "@=\"60,75\"\n\"RefreshRate\"=\"200\"\n"));
+    Open();
+    EXPECT_EQ((std::vector<std::string>{"Adapter", "Default", "Optimal", "60", "75"}),
+              window.At(Rate640).items);
+    Choose(Rate640, "75");
+    Click(IDC_DEPTH_8);
+    EXPECT_EQ((std::vector<std::string>{"Adapter", "Default", "Optimal", "60", "75"}),
+              window.At(Rate640).items) << "the same items, once each";
+    EXPECT_EQ("<none>", Shown(Rate640)) << "200 is not offered: the choice goes, as in a new list";
+    EXPECT_EQ("", window.Text(Rate640));
+
+    Choose(Rate640, "75");
+    Seed(Section(ModeKey("0003", 8, "640,480"), "@=\"60,72\"\n"));
+    Click(IDC_DEPTH_8);
+    EXPECT_EQ((std::vector<std::string>{"Adapter", "Default", "Optimal", "60", "72"}),
+              window.At(Rate640).items) << "other offered rates";
+    EXPECT_EQ("<none>", Shown(Rate640));
+}
+
 TEST_F(RefreshDialogTest, LinkAllWritesEveryDepthOfEveryAdapterThatHasTheModeKey)
 {
     const char longItem[] = "1234567890123456789";  // longer than the stored-rate field

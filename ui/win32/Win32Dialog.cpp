@@ -1,5 +1,7 @@
 #include "ui/win32/Win32Dialog.h"
 
+#include "text/Text.h"
+
 #include <commctrl.h>
 
 namespace tarv {
@@ -13,7 +15,20 @@ unsigned Win32Dialog::GetCheck(int id) { return (unsigned)Send(id, BM_GETCHECK, 
 
 void Win32Dialog::SetCheck(int id, unsigned state) { Send(id, BM_SETCHECK, state, 0); }
 
-void Win32Dialog::SetText(int id, const char* text) { SetDlgItemTextA(window_, id, text); }
+// Setting a text repaints the control, even to the text it shows: a control that already
+// shows it is left alone. A current text longer than the buffer reads back cut, one character
+// too long to equal any text short enough to be compared.
+void Win32Dialog::SetText(int id, const char* text)
+{
+    char shown[256];
+    const unsigned length = TextLength(text);
+    if (length + 1 < sizeof shown) {
+        shown[0] = 0;
+        GetDlgItemTextA(window_, id, shown, (int)sizeof shown);
+        if (TextEquals(shown, text)) return;
+    }
+    SetDlgItemTextA(window_, id, text);
+}
 
 void Win32Dialog::GetText(int id, char* buffer, unsigned size)
 {
@@ -56,8 +71,17 @@ void Win32Dialog::MoveControl(int id, const DialogRect& dialogUnits)
     rect.right = dialogUnits.right;
     rect.bottom = dialogUnits.bottom;
     MapDialogRect(window_, &rect);
-    ::MoveWindow(GetDlgItem(window_, id), rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top, TRUE);
+    // A move repaints the control and what it uncovers: one already in place stays.
+    const HWND control = GetDlgItem(window_, id);
+    RECT now;
+    if (::GetWindowRect(control, &now)) {
+        MapWindowPoints(0, window_, (POINT*)&now, 2);
+        if (now.left == rect.left && now.top == rect.top && now.right == rect.right &&
+            now.bottom == rect.bottom)
+            return;
+    }
+    ::MoveWindow(control, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 TRUE);
 }
 
 bool Win32Dialog::CursorInControl(int id)
@@ -74,6 +98,8 @@ void Win32Dialog::ComboResetContent(int id) { Send(id, CB_RESETCONTENT, 0, 0); }
 int Win32Dialog::ComboAddString(int id, const char* text) { return (int)Send(id, CB_ADDSTRING, 0, (LPARAM)text); }
 
 int Win32Dialog::ComboGetCurSel(int id) { return (int)Send(id, CB_GETCURSEL, 0, 0); }
+
+void Win32Dialog::ComboSetCurSel(int id, int index) { Send(id, CB_SETCURSEL, (WPARAM)index, 0); }
 
 int Win32Dialog::ComboSelectString(int id, int startIndex, const char* text)
 {

@@ -34,6 +34,7 @@ public:
     void ComboResetContent(int id) override;
     int ComboAddString(int id, const char* text) override;
     int ComboGetCurSel(int id) override;
+    void ComboSetCurSel(int id, int index) override;
     int ComboSelectString(int id, int startIndex, const char* text) override;
     int ComboGetLBText(int id, int index, char* buffer, unsigned size) override;
     void CheckRadioButton(int firstId, int lastId, int checkId) override;
