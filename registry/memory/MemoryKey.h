@@ -37,7 +37,7 @@ struct MemoryRegistry::Key {
 struct MemoryRegistry::TextOp {
     enum Kind { CreateKey, DeleteTree, SetValue, DeleteValue } kind;
     RegHive hive;
-    std::vector<std::string> path;
+    std::vector<std::string> path;  // key lines only; a value line's key is its section's
     std::string valueName;
     unsigned long type;
     std::vector<unsigned char> data;

@@ -86,6 +86,25 @@ std::string JoinFolded(const std::vector<std::string>& parts, size_t count) {
     return path;
 }
 
+// Whether every component of path names an existing key below root. It copies one component
+// at a time into a buffer it reuses, where SplitKeyPath builds a list of them all.
+bool KeyPathExists(const MemoryRegistry::Key& root, const char* path) {
+    const MemoryRegistry::Key* node = &root;
+    std::string part;
+    for (const char* p = path ? path : ""; *p;) {
+        const char* end = p;
+        while (*end && *end != '\\') ++end;
+        if (end != p) {
+            part.assign(p, static_cast<size_t>(end - p));
+            auto it = node->children.find(part);
+            if (it == node->children.end()) return false;
+            node = it->second.get();
+        }
+        p = *end ? end + 1 : end;
+    }
+    return true;
+}
+
 bool IsStringType(unsigned long type) {
     return type == RegSz || type == RegExpandSz || type == RegMultiSz;
 }
@@ -158,6 +177,8 @@ RegResult MemoryRegistry::OpenKey(RegHive hive, const char* path, unsigned long 
     *key = 0;
     if (FailsNow()) return failingCode_;
     if (!ValidHive(hive)) return RegInvalidHandle;
+    // Most opens look for keys that are not there: they need no copy of the path.
+    if (path && *path != '\\' && !KeyPathExists(*roots_[hive], path)) return RegFileNotFound;
     std::vector<std::string> parts;
     if (!SplitKeyPath(path, &parts)) return RegBadPathname;
     std::shared_ptr<Key> node = roots_[hive];
@@ -323,8 +344,10 @@ bool MemoryRegistry::GetValue(RegHive hive, const char* path, const char* name,
 }
 
 void MemoryRegistry::ApplyTextOps(const std::vector<TextOp>& ops) {
+    Key* section = nullptr;  // the key of the [key] line the value lines that follow belong to
     for (const TextOp& op : ops) {
         Key* key = roots_[op.hive].get();
+        if (op.kind == TextOp::SetValue || op.kind == TextOp::DeleteValue) key = section;
         if (op.kind == TextOp::DeleteTree) {
             for (size_t i = 0; key && i < op.path.size(); ++i) {
                 auto it = key->children.find(op.path[i]);
@@ -350,6 +373,7 @@ void MemoryRegistry::ApplyTextOps(const std::vector<TextOp>& ops) {
             }
             key = it->second.get();
         }
+        if (op.kind == TextOp::CreateKey) section = key;
         if (op.kind == TextOp::SetValue) {
             auto it = key->values.find(op.valueName);
             if (it == key->values.end()) {

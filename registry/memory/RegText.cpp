@@ -2,6 +2,7 @@
 #include "registry/memory/MemoryKey.h"
 #include "registry/memory/MemoryRegistry.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -74,12 +75,6 @@ std::string DecodeFile(const std::string& raw) {
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string TrimRight(const std::string& s) {
-    size_t end = s.size();
-    while (end && (IsBlank(s[end - 1]) || s[end - 1] == '\r')) --end;
-    return s.substr(0, end);
-}
 
 std::string TrimLeft(const std::string& s) {
     size_t start = 0;
@@ -174,11 +169,14 @@ std::string LineError(size_t line, const std::string& why) {
 bool MemoryRegistry::LoadRegText(const std::string& raw, std::string* error) {
     std::string text = DecodeFile(raw);
     std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
-        lines.push_back(TrimRight(text.substr(start, end - start)));
+        size_t kept = end;  // trimmed on the right, copied once
+        while (kept > start && (IsBlank(text[kept - 1]) || text[kept - 1] == '\r')) --kept;
+        lines.emplace_back(text, start, kept - start);
         start = end + 1;
     }
 
@@ -251,7 +249,8 @@ bool MemoryRegistry::LoadRegText(const std::string& raw, std::string* error) {
         while (pos < line.size() && IsBlank(line[pos])) ++pos;
         if (!inSection) return fail(lineNo, "value outside a [key] section");
 
-        TextOp op{TextOp::SetValue, hive, path, name, RegSz, {}};
+        // A value belongs to the key of the section it stands in: no path of its own.
+        TextOp op{TextOp::SetValue, hive, {}, name, RegSz, {}};
         if (pos < line.size() && line[pos] == '-' && OnlyCommentFollows(line, pos + 1)) {
             op.kind = TextOp::DeleteValue;
         } else if (pos < line.size() && line[pos] == '"') {
