@@ -87,10 +87,9 @@ std::string JoinFolded(const std::vector<std::string>& parts, size_t count) {
 }
 
 // Whether every component of path names an existing key below root. It copies one component
-// at a time into a buffer it reuses, where SplitKeyPath builds a list of them all.
-bool KeyPathExists(const MemoryRegistry::Key& root, const char* path) {
+// at a time into part, where SplitKeyPath builds a list of them all.
+bool KeyPathExists(const MemoryRegistry::Key& root, const char* path, std::string& part) {
     const MemoryRegistry::Key* node = &root;
-    std::string part;
     for (const char* p = path ? path : ""; *p;) {
         const char* end = p;
         while (*end && *end != '\\') ++end;
@@ -178,7 +177,8 @@ RegResult MemoryRegistry::OpenKey(RegHive hive, const char* path, unsigned long 
     if (FailsNow()) return failingCode_;
     if (!ValidHive(hive)) return RegInvalidHandle;
     // Most opens look for keys that are not there: they need no copy of the path.
-    if (path && *path != '\\' && !KeyPathExists(*roots_[hive], path)) return RegFileNotFound;
+    if (path && *path != '\\' && !KeyPathExists(*roots_[hive], path, scratch_))
+        return RegFileNotFound;
     std::vector<std::string> parts;
     if (!SplitKeyPath(path, &parts)) return RegBadPathname;
     std::shared_ptr<Key> node = roots_[hive];

@@ -93,6 +93,7 @@ private:
     unsigned long callsCounted_;
     unsigned long failingCall_;
     RegResult failingCode_;
+    std::string scratch_;  // a path component being looked up, kept to reuse its buffer
 };
 
 }  // namespace tarv

@@ -106,30 +106,66 @@ bool NameIs(const char* name, const char* lower)
     return *name == *lower;
 }
 
-// What the product may change: a key (value null) or a value ("" for the default) of it.
-// path is folded to lower case and starts with the hive.
-bool Allowed(const std::string& path, const char* value)
+size_t OwnedLength(size_t i)
 {
     static size_t lengths[sizeof OwnedKeys / sizeof OwnedKeys[0]];
-    if (!lengths[0])
-        for (size_t i = 0; i < sizeof OwnedKeys / sizeof OwnedKeys[0]; ++i)
-            lengths[i] = std::strlen(OwnedKeys[i].path);
+    if (!lengths[i]) lengths[i] = std::strlen(OwnedKeys[i].path);
+    return lengths[i];
+}
+
+// Which values of a key the product may change: all of them, those named by one owned key,
+// or (in a MODES key) "RefreshRate". path is folded to lower case and starts with the hive.
+struct ValueRights {
+    bool all = false;
+    const OwnedKey* named = nullptr;
+    bool refreshRate = false;
+
+    explicit ValueRights(const std::string& path)
+    {
+        for (size_t i = 0; i < sizeof OwnedKeys / sizeof OwnedKeys[0]; ++i) {
+            const OwnedKey& owned = OwnedKeys[i];
+            const size_t length = OwnedLength(i);
+            if (!MatchesStart(path, owned.path, length, length)) continue;
+            if (!owned.names[0]) {
+                if (path.size() == length || path[length] == '\\') {
+                    all = true;
+                    return;
+                }
+            } else if (path.size() == length) {
+                named = &owned;
+                return;
+            }
+        }
+        refreshRate = MatchesStart(path, ModesKeys, sizeof ModesKeys - 1, sizeof ModesKeys - 1);
+    }
+    // value is a name as stored ("" for the default).
+    bool Allow(const char* value) const
+    {
+        if (all) return true;
+        if (named)
+            return NameIs(value, named->names[0]) || (named->names[1] && NameIs(value, named->names[1]));
+        return refreshRate && NameIs(value, "refreshrate");
+    }
+};
+
+// Whether the product may change the key itself: one it owns, one in or under it, or one on
+// the way to it, created on the way.
+bool KeyAllowed(const std::string& path)
+{
     for (size_t i = 0; i < sizeof OwnedKeys / sizeof OwnedKeys[0]; ++i) {
         const OwnedKey& owned = OwnedKeys[i];
-        const size_t length = lengths[i];
-        if (!value && path.size() < length && owned.path[path.size()] == '\\' &&
+        const size_t length = OwnedLength(i);
+        if (path.size() < length && owned.path[path.size()] == '\\' &&
             MatchesStart(path, owned.path, length, path.size()))
             return true;  // on the way
         if (!MatchesStart(path, owned.path, length, length)) continue;
         if (!owned.names[0]) {
             if (path.size() == length || path[length] == '\\') return true;
         } else if (path.size() == length) {
-            return !value || NameIs(value, owned.names[0]) ||
-                   (owned.names[1] && NameIs(value, owned.names[1]));
+            return true;
         }
     }
-    return value && NameIs(value, "refreshrate") &&
-           MatchesStart(path, ModesKeys, sizeof ModesKeys - 1, sizeof ModesKeys - 1);
+    return false;
 }
 
 // A fingerprint (64-bit FNV-1a) of every key and value the product may not change: their
@@ -152,12 +188,13 @@ struct Fingerprint {
     void AddKey(const MemoryRegistry::Key& key, std::string* path, std::string* shown,
                 bool mayHoldOwned)
     {
-        const bool allowedKey = mayHoldOwned && Allowed(*path, nullptr);
+        const bool allowedKey = mayHoldOwned && KeyAllowed(*path);
         if (!allowedKey) Add(*shown);
         mayHoldOwned = allowedKey || (mayHoldOwned && MayLeadToModes(*path));
+        const ValueRights rights = mayHoldOwned ? ValueRights(*path) : ValueRights(std::string());
         for (const auto& entry : key.values) {
             const MemoryValue& value = entry.second;
-            if (mayHoldOwned && Allowed(*path, value.name.c_str())) continue;
+            if (mayHoldOwned && rights.Allow(value.name.c_str())) continue;
             Add(*path);
             Add(value.name);
             Add(&value.type, sizeof value.type);
