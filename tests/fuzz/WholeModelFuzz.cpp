@@ -93,8 +93,9 @@ bool MatchesStart(const std::string& path, const char* pattern, size_t patternLe
                   size_t length)
 {
     if (path.size() < length || patternLength < length) return false;
+    const char* text = path.data();
     for (size_t i = 0; i < length; ++i)
-        if (pattern[i] == '#' ? path[i] < '0' || path[i] > '9' : path[i] != pattern[i]) return false;
+        if (pattern[i] == '#' ? text[i] < '0' || text[i] > '9' : text[i] != pattern[i]) return false;
     return true;
 }
 
