@@ -272,6 +272,46 @@ TEST_F(PropertyPageTest, MoveControlTakesDialogUnits)
     EXPECT_EQ(expected.bottom, actual.bottom);
 }
 
+// A move or a text repaints the control; one already in place or showing the text is left
+// alone, so it gets no message at all.
+WNDPROC countedProc = nullptr;
+UINT countedMessage = 0;
+int countedTimes = 0;
+
+LRESULT CALLBACK CountingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == countedMessage) ++countedTimes;
+    return CallWindowProcA(countedProc, control, message, wParam, lParam);
+}
+
+TEST_F(PropertyPageTest, AControlInPlaceOrShowingTheTextIsLeftAlone)
+{
+    HWND control = Control(IDC_PRODUCT_LINE);
+    countedProc = (WNDPROC)SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)CountingProc);
+    const DialogRect wide = {143, 158, 238, 167};
+    const struct {
+        UINT message;
+        const char* text;  // null: the move to wide
+        bool sent;
+    } steps[] = {
+        {WM_WINDOWPOSCHANGING, nullptr, true}, {WM_WINDOWPOSCHANGING, nullptr, false},
+        {WM_SETTEXT, "Tarvello 2", true},      {WM_SETTEXT, "Tarvello 2", false},
+    };
+    for (const auto& step : steps) {
+        countedMessage = step.message;
+        countedTimes = 0;
+        if (step.text)
+            dialog.SetText(IDC_PRODUCT_LINE, step.text);
+        else
+            dialog.MoveControl(IDC_PRODUCT_LINE, wide);
+        EXPECT_EQ(step.sent, countedTimes > 0) << step.message << " " << (step.text ? step.text : "");
+    }
+    SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)countedProc);
+    char text[16];
+    dialog.GetText(IDC_PRODUCT_LINE, text, sizeof text);
+    EXPECT_STREQ("Tarvello 2", text);
+}
+
 TEST_F(PropertyPageTest, VersionLineOfThisProgram)
 {
     // This program carries the library's version block, so it reads as version 1.0.
