@@ -92,6 +92,11 @@ bool StartsWithNoCase(const std::string& s, size_t pos, const char* prefix) {
     return true;
 }
 
+// Whether s is name, case ignored as the registry ignores it.
+bool NameIsNoCase(const std::string& s, const char* name) {
+    return s.size() == std::strlen(name) && StartsWithNoCase(s, 0, name);
+}
+
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -203,9 +208,12 @@ bool MemoryRegistry::LoadRegText(const std::string& raw, std::string* error) {
     RegHive hive = HiveLocalMachine;
     std::vector<std::string> path;
 
+    std::string line;  // one buffer for every line
     for (; i < lines.size(); ++i) {
         size_t lineNo = i + 1;
-        std::string line = TrimLeft(lines[i]);
+        size_t first = 0;
+        while (first < lines[i].size() && IsBlank(lines[i][first])) ++first;
+        line.assign(lines[i], first, std::string::npos);
         if (line.empty() || line[0] == ';' || line[0] == '#') continue;
 
         if (line[0] == '[') {
@@ -215,9 +223,9 @@ bool MemoryRegistry::LoadRegText(const std::string& raw, std::string* error) {
             if (remove) name.erase(0, 1);
             size_t slash = name.find('\\');
             std::string hiveName = name.substr(0, slash);
-            if (FoldName(hiveName) == "HKEY_LOCAL_MACHINE")
+            if (NameIsNoCase(hiveName, "HKEY_LOCAL_MACHINE"))
                 hive = HiveLocalMachine;
-            else if (FoldName(hiveName) == "HKEY_CLASSES_ROOT")
+            else if (NameIsNoCase(hiveName, "HKEY_CLASSES_ROOT"))
                 hive = HiveClassesRoot;
             else
                 return fail(lineNo, "unsupported hive \"" + hiveName + "\"");
@@ -225,7 +233,8 @@ bool MemoryRegistry::LoadRegText(const std::string& raw, std::string* error) {
             if (!SplitKeyPath(rest.c_str(), &path) || (slash != std::string::npos && rest.empty()))
                 return fail(lineNo, "malformed key path");
             if (remove && path.empty()) return fail(lineNo, "a hive cannot be deleted");
-            TextOp op{remove ? TextOp::DeleteTree : TextOp::CreateKey, hive, path, "", 0, {}};
+            TextOp op{remove ? TextOp::DeleteTree : TextOp::CreateKey, hive, std::move(path), "",
+                      0, {}};
             ops.push_back(std::move(op));
             inSection = true;
             skipValues = remove;
