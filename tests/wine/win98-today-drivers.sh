@@ -20,7 +20,7 @@ check_no_log "every rate of the driver's table can be chosen" '^(dlg:|done: [1-9
 check_log_start "640x480 offers its eight rates" 'control 1024 ComboBox "Adapter" selected="Adapter" items=11'
 check_log_start "1600x1200 offers its seven" 'control 1018 ComboBox "Adapter" selected="Adapter" items=10'
 check_log_start "2048x1536 offers its two" 'control 1017 ComboBox "Adapter" selected="Adapter" items=5'
-check_log_start "the driver's Optimal policy is shown" 'control 1051 Button "&Optimal" checked=1'
+check "the driver's Optimal policy is shown" grep -qE '^control 1051 Button ".*" checked=1' "$E2E_LOG"
 check "at 24 bits every resolution is disabled" test "$(grep -cE \
     '^control 10(1[1-9]|2[0-5]) ComboBox .* enabled=0' "$E2E_LOG")" = 15
 e2e_export_system system-cancelled
