@@ -19,6 +19,7 @@
 #include "registry/memory/MemoryRegistry.h"
 #include "resources/page/PageResources.h"
 #include "resources/page/RefreshResources.h"
+#include "tests/fuzz/InstallerTexts.h"
 #include "tests/unit/FakeModuleVersion.h"
 #include "ui/headless/HeadlessDialog.h"
 #include "ui/headless/HeadlessModalRunner.h"
@@ -238,7 +239,8 @@ struct Run {
     {
         platform.existingFiles.insert("C:\\TARV\\TARVPAGE.DLL");
         ResetDialogState(&DialogState);
-        if (RunStartupDecisions("", platform, registry, &installer::Installer) != StartupReady)
+        if (RunStartupDecisions("", platform, registry, installerStrings,
+                                &installer::Installer) != StartupReady)
             return;
         CheckClosed();
         installerRunner.script = [this](int templateId, HeadlessDialog&) {
@@ -269,7 +271,7 @@ struct Run {
     HeadlessPageSheet sheet;
     HeadlessModalRunner pageRunner;
     CVDPropPage page{dialog, sheet, registry, platform, version, pageRunner, strings};
-    BuiltInInstallerStrings installerStrings;
+    FakeStringTable& installerStrings = InstallerTexts();
     HeadlessModalRunner installerRunner;
     struct : MessageBoxSink {
         void ShowMessage(const char*, const char*, unsigned) override {}
