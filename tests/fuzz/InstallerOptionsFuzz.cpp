@@ -5,7 +5,7 @@
 #include "installer/Startup.h"
 #include "installer/StartupOptions.h"
 #include "platform/fake/FakePlatform.h"
-#include "tests/fuzz/InstallerTexts.h"
+#include "tests/fuzz/ResourceTexts.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -19,7 +19,7 @@
 #include "registry/memory/MemoryRegistry.h"
 #include "resources/page/PageResources.h"
 #include "resources/page/RefreshResources.h"
-#include "tests/fuzz/InstallerTexts.h"
+#include "tests/fuzz/ResourceTexts.h"
 #include "tests/unit/FakeModuleVersion.h"
 #include "ui/headless/HeadlessDialog.h"
 #include "ui/headless/HeadlessModalRunner.h"
@@ -34,6 +34,13 @@ using namespace tarv;
 using namespace tarv::installer;
 
 namespace {
+
+// The library's texts, read once.
+FakeStringTable& PageTexts()
+{
+    static FakeStringTable table = ReadTextsOrStop(TARV_PAGE_RC);
+    return table;
+}
 
 const char* const KeyPrefixes[] = {
     "HKEY_LOCAL_MACHINE\\Software\\Tarvello",
@@ -265,7 +272,7 @@ struct Run {
     std::string outside;
     MemoryRegistry registry;
     FakePlatform platform;
-    FakeStringTable strings;
+    FakeStringTable& strings = PageTexts();
     FakeModuleVersion version;
     HeadlessDialog dialog;
     HeadlessPageSheet sheet;
@@ -293,12 +300,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     case 1: run.platform.PoseAsWindows98(); break;
     case 2: run.platform.PoseAsNt4(); break;
     default: run.platform.PoseAsWindows2000(); break;
-    }
-    // The three special combo items of each language.
-    for (int base : {0, 39, 78}) {
-        run.strings.strings[base + 24] = "Adapter";
-        run.strings.strings[base + 25] = "Default";
-        run.strings.strings[base + 26] = "Optimal";
     }
     run.outside = OutsideTheProduct(run.registry);
     run.Page();
