@@ -1,6 +1,7 @@
 // The installer's start-up decisions: options, language, flavour, limits and the library path.
 #include "CallSite.h"
 #include "InstallerRecordingRegistry.h"
+#include "RcStrings.h"
 
 #include "installer/CommandLine.h"
 #include "installer/LibraryPath.h"
@@ -32,7 +33,8 @@ protected:
     StartupOutcome Start(const std::string& arguments, CallSite site = CallSite())
     {
         CallerTrace trace(site);
-        StartupOutcome outcome = RunStartupDecisions(arguments.c_str(), platform, registry, &state);
+        StartupOutcome outcome =
+            RunStartupDecisions(arguments.c_str(), platform, registry, strings, &state);
         EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open";
         return outcome;
     }
@@ -74,6 +76,7 @@ protected:
 
     FakePlatform platform;
     MemoryRegistry registry;
+    FakeStringTable strings = ReadRcStrings(TARV_INSTALLER_RC);
     InstallerState state;
 };
 
@@ -244,7 +247,7 @@ TEST_F(InstallerStartup, NtKeepsTheAdapterListEmpty)
     Seed("[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Class\\Display\\0000]\n"
          "\"DriverDesc\"=\"3dfx Voodoo5 5500 AGP\"\n\n");
     RecordingRegistry recorder(registry);
-    ASSERT_EQ(StartupReady, RunStartupDecisions("", platform, recorder, &state));
+    ASSERT_EQ(StartupReady, RunStartupDecisions("", platform, recorder, strings, &state));
     EXPECT_EQ(WinNT5, state.OsFlavor);
     EXPECT_EQ(0, state.adapterCount);
     EXPECT_EQ(-1, state.adapters[0]);
@@ -323,14 +326,14 @@ TEST_F(InstallerStartup, MissingLibraryStopsBeforeAnyRegistryAccess)
 {
     platform.existingFiles.clear();
     RecordingRegistry recorder(registry);
-    EXPECT_EQ(StartupLibraryMissing,
-              RunStartupDecisions("forcelang(german) forcent4", platform, recorder, &state));
+    EXPECT_EQ(StartupLibraryMissing, RunStartupDecisions("forcelang(german) forcent4", platform,
+                                                         recorder, strings, &state));
     EXPECT_TRUE(recorder.log.empty());
     EXPECT_EQ(70, state.StringSetBase);  // the not-found message comes from the German set
 
     platform.existingFiles.insert(LibraryPath);
     platform.modulePathKnown = false;
-    EXPECT_EQ(StartupLibraryMissing, RunStartupDecisions("", platform, recorder, &state));
+    EXPECT_EQ(StartupLibraryMissing, RunStartupDecisions("", platform, recorder, strings, &state));
     EXPECT_TRUE(recorder.log.empty());
 }
 
