@@ -26,8 +26,10 @@ bool Win32Platform::GetOwnModulePath(char* buffer, unsigned size)
 
 bool Win32Platform::FileExists(const char* path)
 {
-    OFSTRUCT info;
-    return OpenFile(path, &info, OF_EXIST) != HFILE_ERROR;
+    // Not OpenFile: its OFSTRUCT holds at most 128 characters (OFS_MAXPATHNAME), so a file in
+    // a deep folder would read as missing.
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != 0xFFFFFFFF && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace tarv
