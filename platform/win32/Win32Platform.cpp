@@ -4,6 +4,9 @@
 
 namespace tarv {
 
+// Windows 95 and NT 4.0 before Service Pack 4 know only the basic record.
+static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA must be the basic version record");
+
 bool Win32Platform::GetVersionRecord(VersionRecord* record)
 {
     OSVERSIONINFOA info;

@@ -2,6 +2,10 @@
 
 namespace tarv {
 
+// The first comctl32 (Windows 95) refuses any other size; the build's _WIN32_IE keeps the
+// structure at it.
+static_assert(sizeof(PROPSHEETPAGEA) == 40, "PROPSHEETPAGEA must keep its Windows 95 layout");
+
 CPropertyPage::CPropertyPage(HINSTANCE module, int templateId, PropertyPageLogic& logic,
                              Win32Dialog& dialog)
     : CDialog(logic, dialog), logic_(logic), releaseHandler_(0)
@@ -12,7 +16,7 @@ CPropertyPage::CPropertyPage(HINSTANCE module, int templateId, PropertyPageLogic
     description_.dwFlags = PSP_USECALLBACK;
     description_.hInstance = module;
     description_.pszTemplate = MAKEINTRESOURCEA(templateId);
-    description_.pfnDlgProc = DialogProc;
+    description_.pfnDlgProc = PageDialogProc;
     description_.lParam = (LPARAM)static_cast<CDialog*>(this);
     description_.pfnCallback = PageCallback;
 }
