@@ -5,6 +5,8 @@
 // names a class; the class is created through COM from its InProcServer32 registration, asked
 // for IShellExtInit (Initialize with no arguments) and IShellPropSheetExt (AddPages), released,
 // and the pages it added are shown in a modeless property sheet after a "Settings" page.
+// Posing as Windows 2000 or XP it shows the "Display" handlers' pages in an "Advanced" sheet
+// over a top-level sheet with only the "Settings" page, as those systems do.
 //
 // Then it runs the steps given on the command line, in order, and logs what happened:
 //   tab:TITLE        select the tab with this title
@@ -54,6 +56,7 @@
 // --no-open (do not open the display properties at start), --blank-page (add a blank page of
 // the host's own, titled "Blank", after the handlers' pages, to compare page creation with).
 #include "tools/common/WindowText.h"
+#include "tools/dispprops/AdvancedSheet.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -288,6 +291,14 @@ void OpenDisplayProperties()
     settings.hInstance = hostInstance;
     settings.pszTemplate = MAKEINTRESOURCEA(SettingsPageTemplate);
     settings.pfnDlgProc = SettingsPageProc;
+    const bool advanced = dispprops::HandlersGoToAdvancedSheet(panel);
+    HWND topLevel = advanced ? dispprops::OpenTopLevelDisplaySheet(hostInstance, settings) : nullptr;
+    if (advanced) {
+        Log("open: posing as Windows 2000 or XP, the handlers' pages go in the \"%s\" sheet",
+            dispprops::AdvancedSheetCaption);
+        settings.dwFlags |= PSP_USETITLE;
+        settings.pszTitle = dispprops::AdvancedFirstPageTitle;
+    }
     pages.push_back(CreatePropertySheetPageA(&settings));
 
     handlers = ReadHandlers();
@@ -304,14 +315,16 @@ void OpenDisplayProperties()
     header.dwSize = PROPSHEETHEADERA_V1_SIZE;
     header.dwFlags = PSH_MODELESS;
     header.hInstance = hostInstance;
-    header.pszCaption = "Display Properties";
+    header.pszCaption = advanced ? dispprops::AdvancedSheetCaption : "Display Properties";
     header.nPages = static_cast<UINT>(pages.size());
     header.phpage = pages.data();
     sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
     if (!sheet) {
         Log("open: PropertySheet failed");
+        if (topLevel) DestroyWindow(topLevel);
         return;
     }
+    if (topLevel) dispprops::TieToAdvancedSheet(sheet, topLevel);
     // Centred on the screen, where the shell puts the display properties.
     RECT box;
     GetWindowRect(sheet, &box);

@@ -1,18 +1,22 @@
 #include "ui/win32/PropertyPage.h"
 
+#include <stddef.h>
+
 namespace tarv {
 
-// The first comctl32 (Windows 95) refuses any other size; the build's _WIN32_IE keeps the
-// structure at it.
-static_assert(sizeof(PROPSHEETPAGEA) == 40, "PROPSHEETPAGEA must keep its Windows 95 layout");
+// The first comctl32 (Windows 95) takes only the 40-byte description, which ends with the
+// reference parent; the header's structure is longer, so the page fills only that part and
+// says so in dwSize.
+static const DWORD Windows95PageSize = 40;
+static_assert(offsetof(PROPSHEETPAGEA, pcRefParent) + sizeof(UINT*) == Windows95PageSize,
+              "every field the page sets lies within the Windows 95 description");
 
 CPropertyPage::CPropertyPage(HINSTANCE module, int templateId, PropertyPageLogic& logic,
                              Win32Dialog& dialog)
     : CDialog(logic, dialog), logic_(logic), releaseHandler_(0)
 {
     ZeroMemory(&description_, sizeof description_);
-    // The first comctl32 (Windows 95) accepts only the original structure size.
-    description_.dwSize = PROPSHEETPAGEA_V1_SIZE;
+    description_.dwSize = Windows95PageSize;
     description_.dwFlags = PSP_USECALLBACK;
     description_.hInstance = module;
     description_.pszTemplate = MAKEINTRESOURCEA(templateId);
