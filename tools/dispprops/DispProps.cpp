@@ -54,9 +54,12 @@
 // Options (before the steps): --log FILE (append the log there as well as to stdout),
 // --panel Display|Device (default Display), --refuse-pages (the add-page callback says no),
 // --no-open (do not open the display properties at start), --blank-page (add a blank page of
-// the host's own, titled "Blank", after the handlers' pages, to compare page creation with).
+// the host's own, titled "Blank", after the handlers' pages, to compare page creation with),
+// --shell-loader (the handlers' pages come from shell32's SHCreatePropSheetExtArray over the
+// panel's key, as the display applet has them loaded, instead of the host's own loading).
 #include "tools/common/WindowText.h"
 #include "tools/dispprops/AdvancedSheet.h"
+#include "tools/dispprops/ShellLoader.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -186,6 +189,7 @@ struct Handler {
 std::string panel = "Display";
 bool refusePages = false;
 bool blankPage = false;
+bool shellLoader = false;  // shell32's loader instead of the host's own
 const int BlankPageTemplate = 101;
 std::vector<Handler> handlers;
 HWND sheet = nullptr;
@@ -302,7 +306,14 @@ void OpenDisplayProperties()
     pages.push_back(CreatePropertySheetPageA(&settings));
 
     handlers = ReadHandlers();
-    for (const Handler& handler : handlers) CollectPages(handler, &pages);
+    if (shellLoader) {
+        std::string problem;
+        unsigned added = dispprops::AddPagesThroughShell(panel, AddPageCallback,
+                                                         reinterpret_cast<LPARAM>(&pages), &problem);
+        Log("shell32 loader: %u page(s)%s%s", added, problem.empty() ? "" : ", ", problem.c_str());
+    } else {
+        for (const Handler& handler : handlers) CollectPages(handler, &pages);
+    }
     if (blankPage) {
         PROPSHEETPAGEA blank = settings;
         blank.dwFlags = PSP_USETITLE;
@@ -858,6 +869,8 @@ int main(int argc, char** argv)
             refusePages = true;
         } else if (option == "--blank-page") {
             blankPage = true;
+        } else if (option == "--shell-loader") {
+            shellLoader = true;
         } else if (option == "--no-open") {
             open = false;
         } else {
