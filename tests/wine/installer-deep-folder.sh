@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The installer in a deep folder, whose library path is longer than the 128 characters OpenFile
-# can take: it finds the library, installs, and the tab loads from there.
+# can take: it finds the library, installs, and the tab loads from there. A folder named like
+# the library, or a library path over 255 characters, still gives the not-found message.
 # Usage: installer-deep-folder.sh TARVPAGE.DLL dispprops.exe TARVINST.EXE dlgdriver.exe
 . "$(dirname "$0")/e2e-lib.sh"
 
@@ -29,5 +30,25 @@ e2e_host tab:Tarvello
 check_log "the tab loads from there" \
     "handler Tarvello {7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}: Initialize S_OK, AddPages S_OK, 1 page(s)"
 check_log 'and is shown' 'tab "Tarvello" selected'
+
+# Only a file counts: a folder of the library's name reads as missing, and so does a library
+# path of 256 characters (with the installer's own, as long, still within MAX_PATH).
+notfound='message box: caption "Tarvello" text "Install Aborted\n\nTARVPAGE.DLL NOT FOUND:'
+install_in() {  # install_in FOLDER: the installer alone in C:\FOLDER
+    mkdir -p "$E2E_PREFIX/drive_c/${1//\\//}"
+    cp "$E2E_INSTALLER" "$E2E_PREFIX/drive_c/${1//\\//}/TARVINST.EXE"
+    E2E_PROGRAM="C:\\$1\\TARVINST.EXE"
+}
+install_in 'FOLDER'
+mkdir "$E2E_PREFIX/drive_c/FOLDER/TARVPAGE.DLL"
+e2e_installer start: answer exit
+check_log_start "a folder is no library" "$notfound"
+
+long="LONG\\$(printf 'd%.0s' $(seq 1 235))"
+install_in "$long"
+cp "$E2E_DLL" "$E2E_PREFIX/drive_c/${long//\\//}/TARVPAGE.DLL"
+check "this library path has 256 characters" test "$(printf 'C:\\%s\\TARVPAGE.DLL' "$long" | wc -c)" = 256
+e2e_installer start: answer exit
+check_log_start "a library path of 256 characters reads as missing" "$notfound"
 
 e2e_end
