@@ -106,6 +106,7 @@ TEST(PropertyPageDescriptionTest, IsTheFirstLayoutWithCallback)
 // than making it a child as Wine's does, still gets the page object from the description.
 TEST(PropertyPageDescriptionTest, APageWindowWithPopUpStylesFindsItsObject)
 {
+    InitCommonControls();  // the template's trackbar
     RecordingLogic logic;
     Win32Dialog dialog;
     CPropertyPage page(GetModuleHandleA(0), IDD_SETTINGS_PAGE, logic, dialog);
