@@ -30,8 +30,12 @@ static bool BringRunningInstallerForward(StringTable& strings)
     strings.LoadText(StrWindowTitle, title, sizeof title);
     HWND running = FindWindowA(className, title);
     if (!running) return false;
-    if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
-    SetForegroundWindow(running);
+    // The running installer's main window is never shown; the dialog it is waiting on is its
+    // last active pop-up (the window itself when none is open).
+    HWND waiting = GetLastActivePopup(running);
+    if (!waiting) waiting = running;
+    if (IsIconic(waiting)) ShowWindow(waiting, SW_RESTORE);
+    SetForegroundWindow(waiting);
     return true;
 }
 
@@ -58,7 +62,9 @@ static void RunInstaller(HINSTANCE instance, const char* arguments)
         StartupLibraryMissing) {
         char text[MessageTextSize];
         strings.LoadText(Installer.StringSetBase + StrLibraryNotFound, text, sizeof text);
-        MessageBoxA(GetDesktopWindow(), text, title, MB_ICONERROR);
+        // Owned by the hidden main window: a box owned by the desktop would disable every
+        // window on the system while it is up.
+        MessageBoxA(mainWindow, text, title, MB_ICONERROR);
         return;
     }
 

@@ -380,6 +380,13 @@ TEST_F(InstallerStartup, InstallerPathsTooLongForTheLibraryPathMeanNotFound)
     platform.existingFiles.insert(directory + "TARVPAGE.DLL");
     EXPECT_EQ(StartupLibraryMissing, Start(""));
     EXPECT_STREQ("", state.LibraryPath);
+    // A longer installer name: its own path takes all of MAX_PATH, the library path 253.
+    directory = "C:\\" + std::string(237, 'd') + "\\";
+    platform.modulePath = directory + "TARVELLO-SETUP.EXE";
+    ASSERT_EQ(259u, platform.modulePath.size());
+    platform.existingFiles.insert(directory + "TARVPAGE.DLL");
+    EXPECT_EQ(StartupReady, Start(""));
+    EXPECT_EQ(directory + "TARVPAGE.DLL", state.LibraryPath);
     // An own path of several kilobytes cannot even be had.
     platform.modulePath = "C:\\" + std::string(5000, 'd') + "\\TARVINST.EXE";
     EXPECT_EQ(StartupLibraryMissing, Start(""));

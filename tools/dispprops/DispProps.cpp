@@ -52,11 +52,16 @@
 // Options (before the steps): --log FILE (append the log there as well as to stdout),
 // --panel Display|Device (default Display), --refuse-pages (the add-page callback says no),
 // --no-open (do not open the display properties at start), --blank-page (add a blank page of
-// the host's own, titled "Blank", after the handlers' pages, to compare page creation with).
+// the host's own, titled "Blank", after the handlers' pages, to compare page creation with),
+// --shell-loader (the handlers' pages come from shell32's SHCreatePropSheetExtArray over the
+// panel's key, as the display applet has them loaded, instead of the host's own loading).
+// Posing as Windows 2000 or XP it shows the "Display" handlers' pages in an "Advanced" sheet
+// over a top-level sheet with only the "Settings" page, as those systems do.
 //
 // Its rooms: Handlers (loading the pages), Sheet (the sheet and its message loop), SheetSteps
 // (the steps on the sheet), ModalSteps (message boxes and the dlg: steps), Controls (a control
-// dumped or pressed), Measurements (resources and repeat); the log is tools/common/Log.h.
+// dumped or pressed), Measurements (resources and repeat), AdvancedSheet (Windows 2000 and XP's
+// "Advanced" sheet), ShellLoader (shell32's own loading); the log is tools/common/Log.h.
 #include "tools/common/Log.h"
 #include "tools/dispprops/ModalSteps.h"
 #include "tools/dispprops/Sheet.h"
@@ -89,6 +94,8 @@ int main(int argc, char** argv)
             sheetOptions.refusePages = true;
         } else if (option == "--blank-page") {
             sheetOptions.blankPage = true;
+        } else if (option == "--shell-loader") {
+            sheetOptions.shellLoader = true;
         } else if (option == "--no-open") {
             open = false;
         } else {

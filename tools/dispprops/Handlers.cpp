@@ -1,4 +1,5 @@
 #include "tools/dispprops/Handlers.h"
+#include "tools/dispprops/ShellLoader.h"
 
 #include "tools/common/Log.h"
 
@@ -128,6 +129,16 @@ void CollectPages(const Handler& handler, bool refuse, std::vector<HPROPSHEETPAG
     Log("handler %s %s: Initialize %s, AddPages %s, %u page(s)", handler.name.c_str(),
         handler.classId.c_str(), HresultText(initialized).c_str(), HresultText(added).c_str(),
         static_cast<unsigned>(pages->size() - before));
+}
+
+void CollectPagesThroughShell(const std::string& panel, bool refuse,
+                              std::vector<HPROPSHEETPAGE>* pages)
+{
+    PageCollection collection = {pages, refuse};
+    std::string problem;
+    unsigned added = AddPagesThroughShell(panel, AddPageCallback,
+                                          reinterpret_cast<LPARAM>(&collection), &problem);
+    Log("shell32 loader: %u page(s)%s%s", added, problem.empty() ? "" : ", ", problem.c_str());
 }
 
 void CanUnloadNow(const std::vector<Handler>& handlers)

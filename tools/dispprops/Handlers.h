@@ -22,6 +22,9 @@ std::vector<Handler> ReadHandlers(const std::string& panel);
 
 // Appends the pages handler adds; with refuse the add-page callback says no to each.
 void CollectPages(const Handler& handler, bool refuse, std::vector<HPROPSHEETPAGE>* pages);
+// The same through shell32's own loader over the panel's key (--shell-loader); logs the count.
+void CollectPagesThroughShell(const std::string& panel, bool refuse,
+                              std::vector<HPROPSHEETPAGE>* pages);
 
 void CanUnloadNow(const std::vector<Handler>& handlers);      // canunload
 void FreeUnusedLibraries(const std::vector<Handler>& handlers);  // freeunused

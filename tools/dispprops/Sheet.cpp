@@ -1,6 +1,7 @@
 #include "tools/dispprops/Sheet.h"
 
 #include "tools/common/Log.h"
+#include "tools/dispprops/AdvancedSheet.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -50,11 +51,23 @@ void OpenDisplayProperties()
     settings.hInstance = hostInstance;
     settings.pszTemplate = MAKEINTRESOURCEA(SettingsPageTemplate);
     settings.pfnDlgProc = SettingsPageProc;
+    const bool advanced = HandlersGoToAdvancedSheet(sheetOptions.panel);
+    HWND topLevel = advanced ? OpenTopLevelDisplaySheet(hostInstance, settings) : nullptr;
+    if (advanced) {
+        Log("open: posing as Windows 2000 or XP, the handlers' pages go in the \"%s\" sheet",
+            AdvancedSheetCaption);
+        settings.dwFlags |= PSP_USETITLE;
+        settings.pszTitle = AdvancedFirstPageTitle;
+    }
     pages.push_back(CreatePropertySheetPageA(&settings));
 
     handlers = ReadHandlers(sheetOptions.panel);
-    for (const Handler& handler : handlers)
-        CollectPages(handler, sheetOptions.refusePages, &pages);
+    if (sheetOptions.shellLoader) {
+        CollectPagesThroughShell(sheetOptions.panel, sheetOptions.refusePages, &pages);
+    } else {
+        for (const Handler& handler : handlers)
+            CollectPages(handler, sheetOptions.refusePages, &pages);
+    }
     if (sheetOptions.blankPage) {
         PROPSHEETPAGEA blank = settings;
         blank.dwFlags = PSP_USETITLE;
@@ -67,14 +80,16 @@ void OpenDisplayProperties()
     header.dwSize = PROPSHEETHEADERA_V1_SIZE;
     header.dwFlags = PSH_MODELESS;
     header.hInstance = hostInstance;
-    header.pszCaption = "Display Properties";
+    header.pszCaption = advanced ? AdvancedSheetCaption : "Display Properties";
     header.nPages = static_cast<UINT>(pages.size());
     header.phpage = pages.data();
     sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
     if (!sheet) {
         Log("open: PropertySheet failed");
+        if (topLevel) DestroyWindow(topLevel);
         return;
     }
+    if (topLevel) TieToAdvancedSheet(sheet, topLevel);
     // Centred on the screen, where the shell puts the display properties.
     RECT box;
     GetWindowRect(sheet, &box);

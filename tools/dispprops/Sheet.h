@@ -15,6 +15,7 @@ struct SheetOptions {
     std::string panel = "Display";  // --panel
     bool refusePages = false;       // --refuse-pages
     bool blankPage = false;         // --blank-page
+    bool shellLoader = false;       // --shell-loader: shell32 loads the handlers
 };
 
 extern SheetOptions sheetOptions;
