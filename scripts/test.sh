@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds both targets and runs every test: native unit tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz targets for a bounded time, and the
-# Windows binaries and tests under Wine. Ends with one line "N passed, N failed".
+# Windows binaries and tests under Wine, and the published release against what the source builds.
+# Ends with one line "N passed, N failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -81,6 +82,13 @@ if build windows-configure cmake -S . -B build/windows -DCMAKE_BUILD_TYPE=MinSiz
     count_ctest "$logs/windows-tests.log"
     wine_env_stop
     trap - EXIT
+
+    echo "== the published release"
+    if bash tests/release/published-release.sh build/windows; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+    fi
 fi
 
 echo "logs: build/logs"
