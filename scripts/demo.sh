@@ -51,7 +51,7 @@ driver="$root/build/windows/tools/dlgdriver/dlgdriver.exe"
 if [ -z "${DISPLAY:-}" ]; then
     headless=1
     echo "== no display: Wine on a private Xvfb (the first start of a prefix takes a while)"
-    wine_env_start "$demo/wine"
+    wine_env_start "$demo/wine" || exit 1
     export WINEPREFIX
     WINEPREFIX=$(wine_env_prefix win98)
     trap 'wine_env_stop; rm -rf "$demo/wine"' EXIT

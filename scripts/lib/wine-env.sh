@@ -7,6 +7,11 @@
 #   wine_can_run_reason  what the kernel said when it could not
 
 wine_env_start() {
+    if ! wine_can_run; then
+        echo "wine: this machine cannot execute 32-bit programs ($(wine_can_run_reason))," \
+            "so 32-bit Wine cannot start here" >&2
+        return 1
+    fi
     TARV_WINE_ROOT=$1
     rm -rf "$TARV_WINE_ROOT"
     mkdir -p "$TARV_WINE_ROOT"
