@@ -68,34 +68,55 @@ AdapterSetting ReadAdapterDefault(Registry& registry, int instance)
     return optimal ? OptimalRefreshRate : DefaultRefreshRate;
 }
 
-void WriteMode(Registry& registry, int instance, int colorDepth, const char* name,
+// A key that is missing is no refusal: the driver has not registered that mode.
+static bool Refused(RegResult result) { return result != RegSuccess && result != RegFileNotFound; }
+
+bool WriteMode(Registry& registry, int instance, int colorDepth, const char* name,
                RefreshChoice choice)
+{
+    char text[16];
+    FormatChoiceText(choice, text, sizeof text);
+    return WriteModeText(registry, instance, colorDepth, name, text);
+}
+
+bool WriteModeText(Registry& registry, int instance, int colorDepth, const char* name,
+                   const char* text)
 {
     char path[RefreshKeyPathSize];
     BuildModeKeyPath(instance, colorDepth, name, path, sizeof path);
     RegKey key = 0;
-    if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess) return;
-    if (choice.kind == RefreshChoice::Adapter) {
-        registry.DeleteValue(key, RefreshRateValue);
+    RegResult result = registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key);
+    if (result != RegSuccess) return !Refused(result);
+    if (!text[0]) {
+        // Deleting a value that is not there leaves the registry as wanted.
+        result = registry.DeleteValue(key, RefreshRateValue);
+        if (result == RegFileNotFound) result = RegSuccess;
     } else {
-        char text[16];
-        FormatChoiceText(choice, text, sizeof text);
-        SetTextValue(registry, key, RefreshRateValue, text);
+        result = SetTextValue(registry, key, RefreshRateValue, text);
     }
     registry.CloseKey(key);
+    return result == RegSuccess;
 }
 
-void WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSetting setting)
+bool WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSetting setting)
 {
+    bool written = true;
     int count = ListedInstanceCount(list);
     for (int slot = 0; slot < count; ++slot) {
         char path[RefreshKeyPathSize];
         BuildAdapterDefaultKeyPath(list.adapters[slot], path, sizeof path);
         RegKey key = 0;
-        if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess) continue;
-        SetTextValue(registry, key, RefreshRateValue, AdapterSettingText(setting));
+        RegResult result = registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key);
+        if (result != RegSuccess) {
+            if (Refused(result)) written = false;
+            continue;
+        }
+        if (SetTextValue(registry, key, RefreshRateValue, AdapterSettingText(setting)) !=
+            RegSuccess)
+            written = false;
         registry.CloseKey(key);
     }
+    return written;
 }
 
 int ListedInstanceCount(const AdapterList& list)
