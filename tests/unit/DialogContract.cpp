@@ -31,6 +31,23 @@ void ExpectComboBoxBehaviour(Dialog& dialog, int combo, const CallSite& site)
     dialog.GetText(combo, shown, sizeof shown);
     EXPECT_STREQ("Optimal", shown) << "the edit field shows the chosen item";
 
+    // Whole texts, case ignored; finding selects nothing. No selection empties the field, and
+    // a text set on the field leaves the list without one.
+    EXPECT_EQ(3, dialog.ComboFindStringExact(combo, -1, "oPTIMAL"));
+    EXPECT_EQ(ComboError, dialog.ComboFindStringExact(combo, -1, "7"));
+    EXPECT_EQ(1, dialog.ComboFindStringExact(combo, 0, "72"));
+    dialog.ComboSetCurSel(combo, 2);
+    dialog.GetText(combo, shown, sizeof shown);
+    EXPECT_STREQ("75", shown);
+    dialog.ComboSetCurSel(combo, -1);
+    EXPECT_EQ(ComboError, dialog.ComboGetCurSel(combo));
+    dialog.GetText(combo, shown, sizeof shown);
+    EXPECT_STREQ("", shown);
+    dialog.SetText(combo, "90");
+    dialog.GetText(combo, shown, sizeof shown);
+    EXPECT_STREQ("90", shown);
+    EXPECT_EQ(ComboError, dialog.ComboGetCurSel(combo));
+
     // Item texts are copied only whole, never past the buffer.
     std::string buffer(16, '#');
     EXPECT_EQ(2, dialog.ComboGetLBText(combo, 1, &buffer[0], 3));
