@@ -40,6 +40,7 @@
 // Each waits for the thread's enabled top-level dialog (not the sheet, not a message box):
 //   dlg:click:ID       a click on button ID of the dialog
 //   dlg:select:ID:TEXT select the item TEXT of combo box ID (CB_SETCURSEL), as the user would
+//   dlg:type:ID:TEXT   type TEXT key by key over the edit field of combo box ID (TypeStep.cpp)
 //   dlg:gesture:ID     the hidden gesture over control ID of the dialog
 //   dlg:mark:TEXT      write TEXT to the log
 //   dlg:dump           the sheet's state and every control of the dialog, with the combo
@@ -54,6 +55,7 @@
 // --no-open (do not open the display properties at start), --blank-page (add a blank page of
 // the host's own, titled "Blank", after the handlers' pages, to compare page creation with).
 #include "tools/common/WindowText.h"
+#include "tools/dispprops/TypeStep.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -551,6 +553,10 @@ bool RunModalStep(HWND dialog, const std::string& step)
         }
         Gesture(control);
         Log("dialog: gesture over %d", id);
+    } else if (verb == "type") {
+        std::string outcome;
+        if (!TypeIntoCombo(dialog, argument, &outcome)) ++modalFailures;
+        Log("%s", outcome.c_str());
     } else if (verb == "mark") {
         Log("%s", argument.c_str());
     } else if (verb == "dump") {
