@@ -219,7 +219,7 @@ bool CRefreshRatesDialog::OnCommand(int id)
         OnLinkToggled();
         return true;
     case IDC_SAVE:
-        if (!SaveAll()) ShowNotSavedMessage(strings_, dialog_, stringBase, textBuffer, sizeof textBuffer);
+        SaveAndReport();
         return true;
     case IDC_DEFAULTS:
         OnDefaultClicked();
@@ -231,11 +231,7 @@ bool CRefreshRatesDialog::OnCommand(int id)
         return true;
     case IdOk:
         // A refused change keeps the dialog open, so the user knows it was not saved.
-        if (!SaveAll()) {
-            ShowNotSavedMessage(strings_, dialog_, stringBase, textBuffer, sizeof textBuffer);
-            return true;
-        }
-        dialog_.EndDialog(IdOk);
+        if (SaveAndReport()) dialog_.EndDialog(IdOk);
         return true;
     case IdCancel:
         dialog_.EndDialog(IdCancel);
@@ -317,6 +313,13 @@ bool CRefreshRatesDialog::SaveAll()
         ShowStoredRate(modes[i]);
     }
     return written;
+}
+
+bool CRefreshRatesDialog::SaveAndReport()
+{
+    if (SaveAll()) return true;
+    ShowNotSavedMessage(strings_, dialog_, stringBase, textBuffer, sizeof textBuffer);
+    return false;
 }
 
 bool CRefreshRatesDialog::SavesMode(const ModeEntry& entry) const

@@ -68,6 +68,8 @@ private:
     void OnColorDepthClicked(int depth);
     void OnLinkToggled();
     void OnDefaultClicked();
+    // SaveAll, and the message when the registry refused a change; false then.
+    bool SaveAndReport();
     bool WriteDepth(int depth, const char (*texts)[StoredRateSize]);
     // The "RefreshRate" text Save writes for a resolution, empty for none: the item chosen or
     // typed, a rate typed, or with no choice the text last read, as it was.
