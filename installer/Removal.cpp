@@ -3,6 +3,7 @@
 #include "installer/InstallState.h"
 #include "registry/ComRegistration.h"
 #include "registry/DriverValues.h"
+#include "registry/GlideReadKey.h"
 #include "registry/ProductSettings.h"
 
 namespace tarv {
@@ -103,6 +104,16 @@ void ResetDriverValues(Registry& registry, OsFlavor flavor, int instance)
     const bool nt = IsNtFlavour(flavor);
     const DriverKeyGroup* groups = nt ? NtGroups : Win9xGroups;
     for (int i = 0; i < 3; ++i) ClearGroup(registry, nt ? flavor : Win9x, instance, groups[i]);
+    // On NT the page also wrote the Glide value where Glide itself reads it.
+    DriverValueLocation glideReads;
+    if (nt && FindGlideReadKey(registry, flavor, &glideReads)) {
+        RegKey key = 0;
+        if (registry.OpenKey(HiveLocalMachine, glideReads.keyPath, KeyWriteAccess, &key) ==
+            RegSuccess) {
+            registry.DeleteValue(key, glideReads.valueName);
+            registry.CloseKey(key);
+        }
+    }
 }
 
 }  // namespace installer

@@ -19,8 +19,8 @@ bool RemoveComponents(Registry& registry, const InstallerState& state, int insta
 bool DeleteKeyIfPresent(Registry& registry, const char* keyPath);
 
 // Deletes the clock and swap-interval values of one adapter instance (Win9x) or of the fixed
-// NT service keys (instance unused). Opens existing keys only; missing keys and values are
-// skipped.
+// NT service keys and the key Glide reads on NT (instance unused). Opens existing keys only;
+// missing keys and values are skipped.
 void ResetDriverValues(Registry& registry, OsFlavor flavor, int instance);
 
 }  // namespace installer

@@ -1,6 +1,7 @@
 #include "page/SettingsModel.h"
 
 #include "registry/DriverValues.h"
+#include "registry/GlideReadKey.h"
 #include "registry/OsFlavor.h"
 #include "registry/ProductSettings.h"
 #include "registry/RegistryValues.h"
@@ -143,6 +144,14 @@ void SettingsModel::ReadSwapSwitches()
     openGlSwapOff = SwitchFrom(ValuePresenceAt(registry_, HiveLocalMachine, glide.keyPath,
                                                glide.valueName, PageLoadReadSize),
                                &unknown);
+    // On NT the switch is also on when the value stands where Glide itself reads it.
+    DriverValueLocation glideReads;
+    if (IsNtFlavour(osFlavor) && openGlSwapOff == 0 &&
+        FindGlideReadKey(registry_, (OsFlavor)osFlavor, &glideReads))
+        openGlSwapOff = SwitchFrom(ValuePresenceAt(registry_, HiveLocalMachine,
+                                                   glideReads.keyPath, glideReads.valueName,
+                                                   PageLoadReadSize),
+                                   &unknown);
     d3dSwapOff = 0;
     if (!IsNtFlavour(osFlavor)) {
         DriverValueLocation d3d = Locate(osFlavor, instance, Ssth3SwapIntervalSetting);
@@ -233,6 +242,11 @@ bool SettingsModel::ApplyToInstance(int instance)
     // On NT the Direct3D value sits in the clock's key and follows the OpenGL switch.
     if (!SetOrDeleteSwapInterval(registry_, Locate(osFlavor, instance, Ssth3SwapIntervalSetting),
                                  (nt ? openGlSwapOff : d3dSwapOff) == 1))
+        written = false;
+    // And on NT the OpenGL switch once more where Glide itself reads it.
+    DriverValueLocation glideReads;
+    if (nt && FindGlideReadKey(registry_, (OsFlavor)osFlavor, &glideReads) &&
+        !SetOrDeleteSwapInterval(registry_, glideReads, openGlSwapOff == 1))
         written = false;
     return written;
 }

@@ -3,8 +3,9 @@
 # display properties take to open and close with the tab and without it, the tab's page window
 # against a blank page and the Refresh Rates dialog (medians of 20 timings in the
 # display-properties host under Wine, on a private Xvfb); the registry calls of the page and
-# the dialog on one- and two-adapter Windows 98 PCs (counted natively by tools/regcount); and
-# DllCanUnloadNow once the sheet has closed. Not a test: timings depend on the machine's load.
+# the dialog on one- and two-adapter Windows 98 PCs and one under 3dfx's 1.07.00 driver
+# (counted natively by tools/regcount); and DllCanUnloadNow once the sheet has closed. Not a
+# test: timings depend on the machine's load.
 #   bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -93,10 +94,12 @@ cat <<TABLE
 | Refresh Rates dialog opened and cancelled (median of $rounds) | $dialog ms |
 | DllCanUnloadNow after the sheet has closed | ${unload:-not logged} |
 
-| Registry calls | PC | open | create | query | set | delete value | delete key | close | total |
-|---|---|---|---|---|---|---|---|---|---|
+| Registry calls | PC | open | create | query | set | delete value | delete key | close | enum | total |
+|---|---|---|---|---|---|---|---|---|---|---|
 TABLE
 "$regcount" "one Voodoo5 5500" resources/page/TarvPage.rc tests/fixtures/win98-voodoo5-5500.reg \
     tests/wine/fixtures/tarvello-tab.reg
 "$regcount" "two Voodoo5" resources/page/TarvPage.rc tests/fixtures/win98-two-voodoo5.reg \
+    tests/wine/fixtures/tarvello-tab.reg
+"$regcount" "3dfx 1.07.00" resources/page/TarvPage.rc tests/fixtures/win98-voodoo-series-1.07.reg \
     tests/wine/fixtures/tarvello-tab.reg

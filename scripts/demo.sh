@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs the product: a simulated Windows 98 PC with one Voodoo5 5500 under Wine, TARVINST.EXE
+# Runs the product: a simulated Windows 98 PC with one Voodoo5 5500 under 3dfx's last driver
+# (1.07.00, which describes the board only as "3dfx Voodoo Series") under Wine, TARVINST.EXE
 # installing the tab, and the display properties opened on the "Tarvello" tab the way the
 # Windows 98 shell opens them.
 # Without $DISPLAY it runs on its own Xvfb, clicks through the installer's dialogs and saves
@@ -73,8 +74,8 @@ cp "$dll" "$drive/TARV/TARVPAGE.DLL"
 cp "$installer" "$drive/TARV/TARVINST.EXE"
 cp "$host" "$drive/demo/dispprops.exe"
 cp "$driver" "$drive/demo/dlgdriver.exe"
-cp tests/fixtures/win98-voodoo5-5500.reg "$drive/demo/"
-wine regedit /s 'C:\demo\win98-voodoo5-5500.reg'
+cp tests/fixtures/win98-voodoo-series-1.07.reg "$drive/demo/"
+wine regedit /s 'C:\demo\win98-voodoo-series-1.07.reg'
 
 log="$drive/demo/host.log"
 : >"$log"

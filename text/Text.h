@@ -28,6 +28,8 @@ long ParseLeadingLongN(const char* text, unsigned length);
 bool TextEquals(const char* a, const char* b);
 // Compares ignoring ASCII letter case.
 bool TextEqualsNoCase(const char* a, const char* b);
+// The rest of text after prefix when text starts with it (ASCII letter case ignored), or null.
+const char* AfterPrefixNoCase(const char* text, const char* prefix);
 // The first occurrence of needle in haystack, compared byte for byte; null when absent.
 const char* FindText(const char* haystack, const char* needle);
 

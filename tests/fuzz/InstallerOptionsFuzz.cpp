@@ -36,6 +36,10 @@ public:
     RegResult DeleteValue(RegKey, const char*) override { return RegInvalidHandle; }
     RegResult DeleteKey(RegHive, const char*) override { return RegFileNotFound; }
     RegResult CloseKey(RegKey) override { return RegInvalidHandle; }
+    RegResult EnumKey(RegKey, unsigned long, char*, unsigned long) override
+    {
+        return RegInvalidHandle;
+    }
 };
 
 const char* const Tokens[] = {

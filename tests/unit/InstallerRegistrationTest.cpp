@@ -408,7 +408,8 @@ TEST_F(InstallerRegistry, NtResetClearsTheServiceKeyOnceAndBothSwapIntervals)
     EXPECT_EQ((std::vector<std::string>{
                   "open " + services + "3dfxvs\\Device0 access 0x6 failed",
                   "open " + services + "3Dfx\\Device0\\Glide access 0x6 failed",
-                  "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed"}),
+                  "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed",
+                  "open " + services + "3dfxvs\\Device0\\glide access 0x6 failed"}),
               recorder.log);
 
     Seed("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0]\n"
@@ -421,10 +422,25 @@ TEST_F(InstallerRegistry, NtResetClearsTheServiceKeyOnceAndBothSwapIntervals)
                   "delete value " + services + "3dfxvs\\Device0 SSTH3_SWAPINTERVAL",
                   "close " + services + "3dfxvs\\Device0",
                   "open " + services + "3Dfx\\Device0\\Glide access 0x6 failed",
-                  "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed"}),
+                  "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed",
+                  "open " + services + "3dfxvs\\Device0\\glide access 0x6 failed"}),
               recorder.log);
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0]\n"
                    "\"Other\"=\"1\"\n\n");
+}
+
+TEST_F(InstallerRegistry, NtResetAlsoClearsTheKeyGlideReads)
+{
+    const std::string services = "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\";
+    const std::string deviceMap =
+        "[HKEY_LOCAL_MACHINE\\HARDWARE\\DEVICEMAP\\VIDEO]\n\"\\\\Device\\\\Video0\"="
+        "\"\\\\REGISTRY\\\\Machine\\\\System\\\\CurrentControlSet\\\\Services\\\\Voodoo5\\\\Device0\"\n\n";
+    const std::string off = "\"FX_GLIDE_SWAPINTERVAL\"=\"0\"\n";
+    Seed(deviceMap + services + "Voodoo5\\Device0\\glide]\n" + off + "\n" + services +
+         "3Dfx\\Device0\\Glide]\n" + off + "\n");
+    ResetDriverValues(registry, WinNT4, 0);
+    ExpectRegistry(deviceMap + services + "Voodoo5\\Device0\\glide]\n\n" + services +
+                   "3Dfx\\Device0\\Glide]\n\n");
 }
 
 TEST_F(InstallerRegistry, MissingDriverValuesAreIgnored)

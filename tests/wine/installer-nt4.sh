@@ -42,10 +42,18 @@ export_all removed
 for part in handlers product classes; do
     check_changes "$part as before the installation" "$part-before" "$part-removed" </dev/null
 done
+# On XP Glide reads the 3dfxvs service's glide key, which the page wrote too.
+glide_key=
+if [ "$flavour" = winxp ]; then
+    glide_key="+ [$services\\3dfxvs\\Device0\\glide]"
+    check_value "the OpenGL switch reached Glide's own key" services-tuned \
+        "[$services\\3dfxvs\\Device0\\glide]" FX_GLIDE_SWAPINTERVAL '"FX_GLIDE_SWAPINTERVAL"="0"'
+fi
 check_changes "no driver value left, only the page's empty keys" services-before services-removed <<EOF2
 + [$services\\3Dfx]
 + [$services\\3Dfx\\Device0]
 + [$services\\3Dfx\\Device0\\Glide]
+$glide_key
 EOF2
 
 e2e_end
