@@ -1,7 +1,6 @@
 #include "page/refresh/RateField.h"
 
 #include "page/refresh/RefreshChoice.h"
-#include "text/Text.h"
 
 namespace tarv {
 

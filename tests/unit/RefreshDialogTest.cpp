@@ -1,7 +1,8 @@
 // The Refresh Rates dialog on the headless dialog and the in-memory registry, on a Windows 98
 // PC with Voodoo5 boards at 0001 and 0003 (0003 is the one read): which item each combo box
-// shows, what Save writes for one depth or all four, what Default, Cancel and a depth
-// switch leave alone, and the dialog in each language.
+// shows, what Save writes for one depth or all four (typed, picked or left alone), what
+// Default, Cancel, a depth switch and a resolution the shown board lacks leave alone, and the
+// dialog in each language.
 #include "page/refresh/CRefreshRatesDialog.h"
 
 #include "page/localisation/Layout.h"
