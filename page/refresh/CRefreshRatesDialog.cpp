@@ -284,15 +284,14 @@ bool CRefreshRatesDialog::SaveAll()
 {
     bool written = true;
     RegKey key = 0;
-    const RegResult opened = registry_.OpenKey(HiveLocalMachine, ProductSettingsKey,
-                                               KeySetValue | KeyCreateSubKey, &key);
-    if (opened == RegSuccess) {
+    if (registry_.OpenKey(HiveLocalMachine, ProductSettingsKey, KeySetValue | KeyCreateSubKey,
+                          &key) == RegSuccess) {
         if (SetDecimalValue(registry_, key, ColorDepthValue, colorDepth) != RegSuccess)
             written = false;
         if (SetDecimalValue(registry_, key, LinkAllColorDepthsValue, linkAllDepths) != RegSuccess)
             written = false;
         registry_.CloseKey(key);
-    } else if (opened != RegFileNotFound) {
+    } else if (KeyRefusedWriting(registry_, ProductSettingsKey)) {
         written = false;  // a missing key is left uncreated; a refused one is reported
     }
     if (!WriteAdapterDefault(registry_, adapterList, (AdapterSetting)adapterSetting))

@@ -68,8 +68,15 @@ AdapterSetting ReadAdapterDefault(Registry& registry, int instance)
     return optimal ? OptimalRefreshRate : DefaultRefreshRate;
 }
 
-// A key that is missing is no refusal: the driver has not registered that mode.
-static bool Refused(RegResult result) { return result != RegSuccess && result != RegFileNotFound; }
+bool KeyRefusedWriting(Registry& registry, const char* path)
+{
+    // Asked again for reading: systems differ in what they answer for a missing key, but none
+    // opens one.
+    RegKey key = 0;
+    if (registry.OpenKey(HiveLocalMachine, path, KeyQueryValue, &key) != RegSuccess) return false;
+    registry.CloseKey(key);
+    return true;
+}
 
 bool WriteMode(Registry& registry, int instance, int colorDepth, const char* name,
                RefreshChoice choice)
@@ -85,17 +92,17 @@ bool WriteModeText(Registry& registry, int instance, int colorDepth, const char*
     char path[RefreshKeyPathSize];
     BuildModeKeyPath(instance, colorDepth, name, path, sizeof path);
     RegKey key = 0;
-    RegResult result = registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key);
-    if (result != RegSuccess) return !Refused(result);
-    if (!text[0]) {
-        // Deleting a value that is not there leaves the registry as wanted.
-        result = registry.DeleteValue(key, RefreshRateValue);
-        if (result == RegFileNotFound) result = RegSuccess;
-    } else {
-        result = SetTextValue(registry, key, RefreshRateValue, text);
+    if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess)
+        return !KeyRefusedWriting(registry, path);
+    if (text[0]) {
+        const bool written = SetTextValue(registry, key, RefreshRateValue, text) == RegSuccess;
+        registry.CloseKey(key);
+        return written;
     }
+    // Deleting a value that is not there leaves the registry as wanted.
+    const RegResult result = registry.DeleteValue(key, RefreshRateValue);
     registry.CloseKey(key);
-    return result == RegSuccess;
+    return DeletedOrAbsent(registry, HiveLocalMachine, path, RefreshRateValue, result);
 }
 
 bool WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSetting setting)
@@ -106,9 +113,8 @@ bool WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSet
         char path[RefreshKeyPathSize];
         BuildAdapterDefaultKeyPath(list.adapters[slot], path, sizeof path);
         RegKey key = 0;
-        RegResult result = registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key);
-        if (result != RegSuccess) {
-            if (Refused(result)) written = false;
+        if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess) {
+            if (KeyRefusedWriting(registry, path)) written = false;
             continue;
         }
         if (SetTextValue(registry, key, RefreshRateValue, AdapterSettingText(setting)) !=

@@ -43,6 +43,10 @@ bool WriteModeText(Registry& registry, int instance, int colorDepth, const char*
 // when any of them refused.
 bool WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSetting setting);
 
+// Whether a key of HKEY_LOCAL_MACHINE that did not open for writing is there all the same, so
+// that the registry refused it; a missing key is no refusal, it is simply skipped.
+bool KeyRefusedWriting(Registry& registry, const char* path);
+
 // How many leading slots of the list hold an instance: writes go to these, in order.
 int ListedInstanceCount(const AdapterList& list);
 
