@@ -66,6 +66,10 @@ else
     trap 'set +e; wineserver -k >/dev/null 2>&1; wineserver -w; rm -rf "$demo/wine"' EXIT
 fi
 
+echo "== where the tab appears: among the display properties' tabs on Windows 95, 98, Me and"
+echo "   NT 4.0 (on 98 and Me under Settings, Advanced... with \"Install under Advanced Panel\");"
+echo "   under Settings, Advanced... on Windows 2000 and XP. This demo poses as Windows 98."
+
 # Windows 98, with the PC's registry from the fixture and the product copied to C:\TARV.
 wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null
 drive="$WINEPREFIX/drive_c"

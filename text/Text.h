@@ -1,4 +1,5 @@
-// Bounded single-byte text helpers. Product code has no C library, so these stand in for
+// Core, the lowest room: bounded single-byte text helpers; its arrows go nowhere.
+// Product code has no C library, so these stand in for
 // strcpy, strcat, sprintf("%d") and strtol; every writer is told its buffer size and always
 // leaves a terminated string that fits.
 #pragma once

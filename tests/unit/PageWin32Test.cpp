@@ -102,6 +102,24 @@ TEST(PropertyPageDescriptionTest, IsTheFirstLayoutWithCallback)
     EXPECT_NE(nullptr, description->pfnCallback);
 }
 
+// Template 501 carries pop-up styles. A comctl32 that leaves them on the page window, rather
+// than making it a child as Wine's does, still gets the page object from the description.
+TEST(PropertyPageDescriptionTest, APageWindowWithPopUpStylesFindsItsObject)
+{
+    InitCommonControls();  // the template's trackbar
+    RecordingLogic logic;
+    Win32Dialog dialog;
+    CPropertyPage page(GetModuleHandleA(0), IDD_SETTINGS_PAGE, logic, dialog);
+    PROPSHEETPAGEA* description = page.Description();
+    HWND window = CreateDialogParamA(GetModuleHandleA(0), description->pszTemplate, 0,
+                                     description->pfnDlgProc, (LPARAM)description);
+    ASSERT_NE(nullptr, window);
+    EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) & WS_CHILD);
+    EXPECT_EQ(std::vector<std::string>{"init"}, logic.calls);
+    EXPECT_EQ(window, dialog.Window());
+    DestroyWindow(window);
+}
+
 TEST_F(PropertyPageTest, PageWindowComesFromTemplate501)
 {
     EXPECT_EQ(std::vector<std::string>{"init"}, logic.calls);

@@ -18,6 +18,12 @@ e2e_host --no-open
 e2e_export "$services" services-before
 
 e2e_host tab:Tarvello dump click:1006 click:1009 slider:1001:180 ok
+case $flavour in
+win2k | winxp)
+    check_log "2000 and XP show the tab in the Advanced sheet" \
+        "open: posing as Windows 2000 or XP, the handlers' pages go in the \"Advanced\" sheet" ;;
+*) check_no_log "NT 4.0 shows it among the top-level tabs" '"Advanced" sheet' ;;
+esac
 check_log_start "Direct3D is not offered" \
     'control 1007 Button "Don'"'"'t sync buffer swaps to monitor refresh rate for &Direct3D" checked=0 enabled=0'
 check_log_start "Refresh Rates is not offered" 'control 1026 Button "&Refresh Rates..." enabled=0'
