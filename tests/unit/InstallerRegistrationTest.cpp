@@ -182,6 +182,21 @@ TEST_F(InstallerRegistry, ReinstallationOverwritesThePagesChoices)
     ExpectRegistry(Product5500 + DisplayHandler + ServerKey);
 }
 
+TEST_F(InstallerRegistry, OnlyAReinstallationResetsTheBoardsClockAndSwapValues)
+{
+    const std::string board = Instance + "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n" + Instance +
+                              "0000\\Glide]\n\"FX_GLIDE_SWAPINTERVAL\"=\"0\"\n\n";
+    Seed(board);
+    state.adapters[0] = 0;
+    state.adapterCount = 1;
+    Install();
+    ExpectRegistry(board + Product5500 + DisplayHandler + ServerKey);
+    RemoveComponents(registry, state, Detect());
+    Install();
+    ExpectRegistry(Instance + "0000\\DEFAULT]\n\n" + Instance + "0000\\Glide]\n\n" + Product5500 +
+                   DisplayHandler + ServerKey);
+}
+
 TEST_F(InstallerRegistry, AdvancedPanelReplacesAnExistingDisplayHandler)
 {
     Seed(DisplayHandler);

@@ -292,4 +292,17 @@ TEST_F(ValueReadTest, TextMustFitWithItsTerminator)
     registry.CloseKey(key);
 }
 
+// The Windows 95 family may answer the delete of a missing value with another code: what
+// counts is whether the value is still there.
+TEST_F(ValueReadTest, ADeleteIsDoneWhenTheValueIsGoneWhateverTheCode)
+{
+    Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"Kept\"=\"1\"\n");
+    for (const char* name : {"Kept", "Missing"}) {
+        registry.FailNthCall(2, 1010);  // the delete after the key's creation, ERROR_BADKEY
+        EXPECT_EQ(name[0] == 'M', CreateKeyAndDeleteValue(registry, HiveLocalMachine,
+                                                          "Software\\Tarvello", name)) << name;
+    }
+    EXPECT_EQ(0, registry.OpenHandleCount());
+}
+
 }  // namespace

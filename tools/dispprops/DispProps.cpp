@@ -40,6 +40,7 @@
 // Each waits for the thread's enabled top-level dialog (not the sheet, not a message box):
 //   dlg:click:ID       a click on button ID of the dialog
 //   dlg:select:ID:TEXT select the item TEXT of combo box ID (CB_SETCURSEL), as the user would
+//   dlg:type:ID:TEXT   type TEXT key by key over the edit field of combo box ID (TypeStep.cpp)
 //   dlg:gesture:ID     the hidden gesture over control ID of the dialog
 //   dlg:mark:TEXT      write TEXT to the log
 //   dlg:dump           the sheet's state and every control of the dialog, with the combo

@@ -5,6 +5,7 @@
 #include "tools/dispprops/Controls.h"
 #include "tools/dispprops/Sheet.h"
 #include "tools/dispprops/SheetSteps.h"
+#include "tools/dispprops/TypeStep.h"
 
 #include <windows.h>
 
@@ -119,6 +120,10 @@ bool RunModalStep(HWND dialog, const std::string& step)
         }
         Gesture(control);
         Log("dialog: gesture over %d", id);
+    } else if (verb == "type") {
+        std::string outcome;
+        if (!TypeIntoCombo(dialog, argument, &outcome)) ++modalFailures;
+        Log("%s", outcome.c_str());
     } else if (verb == "mark") {
         Log("%s", argument.c_str());
     } else if (verb == "dump") {
