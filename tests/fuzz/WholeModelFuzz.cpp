@@ -90,6 +90,9 @@ const OwnedKey OwnedKeys[] = {
     {SERVICES "voodoo5\\device0", {"graphicsclocking", "ssth3_swapinterval"}},
     {SERVICES "3dfxvs\\device0", {"graphicsclocking", "ssth3_swapinterval"}},
     {SERVICES "3dfx\\device0\\glide", {"fx_glide_swapinterval"}},
+    {SERVICES "3dfxvs\\device0\\glide", {"fx_glide_swapinterval"}},
+    {"hkey_local_machine\\software\\microsoft\\windows\\currentversion\\shell extensions\\approved",
+     {"{7d2e41c6-3a5f-4b10-9c84-2f61a0d9e375}"}},
     {SERVICES "3dfx\\device0\\d3d", {"ssth3_swapinterval"}},
 };
 // Under MODES only a mode key's "RefreshRate" may change; no key may appear there.
