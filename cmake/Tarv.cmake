@@ -11,6 +11,10 @@ if(TARV_WINDOWS)
     include(${CMAKE_CURRENT_LIST_DIR}/Win95Product.cmake)
 endif()
 
+# The installer's string table, the one home of its texts: the program compiles it, native
+# tests and fuzz targets read it (TARV_INSTALLER_RC names it to their code).
+set(TARV_INSTALLER_RC ${CMAKE_SOURCE_DIR}/resources/installer/InstallerStrings.rc)
+
 # A library of platform-free product code. On Windows it is compiled with the shipped
 # binaries' flags, so tests under Wine run the very code that ships.
 function(tarv_core_library name)

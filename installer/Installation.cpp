@@ -1,7 +1,9 @@
 #include "installer/Installation.h"
 
 #include "installer/Removal.h"
+#include "installer/ShellApproval.h"
 #include "registry/ComRegistration.h"
+#include "registry/DriverValues.h"
 #include "registry/ProductSettings.h"
 #include "registry/RegistryValues.h"
 
@@ -97,6 +99,8 @@ bool InstallComponents(Registry& registry, const InstallerState& state, const ch
                                                    : DeviceHandlerKeyPath))
         complete = false;
     if (!RegisterServerClass(registry, libraryPath)) complete = false;
+    // The shells that honour an approved list are the NT ones.
+    if (IsNtFlavour(state.OsFlavor) && !ApproveShellExtension(registry)) complete = false;
     return complete;
 }
 

@@ -31,9 +31,10 @@ bool WriteInstallKey(Registry& registry, const InstallerState& state, unsigned p
 // False at the first failure, which ends the writing.
 bool RegisterServerClass(Registry& registry, const char* libraryPath);
 
-// The whole installation: product key, the handler key for the flavour and panel choice, and
-// the class registration. A failed step never stops the next. True when every key was written
-// in full (and, on the Windows 95 family, the other handler key is gone).
+// The whole installation: product key, the handler key for the flavour and panel choice, the
+// class registration and, on the NT flavours, the shell's approval. A failed step never stops
+// the next. True when every key was written in full (and, on the Windows 95 family, the other
+// handler key is gone).
 bool InstallComponents(Registry& registry, const InstallerState& state, const char* libraryPath,
                        long lowerLimit, long upperLimit, int modelCode, bool useAdvancedPanel);
 

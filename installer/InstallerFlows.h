@@ -7,6 +7,7 @@
 #include "page/AboutGroup.h"
 #include "platform/MessageBox.h"
 #include "platform/PlatformQueries.h"
+#include "platform/StringTable.h"
 #include "registry/Registry.h"
 #include "ui/ModalDialogRunner.h"
 
@@ -19,7 +20,7 @@ namespace installer {
 struct InstallerSystem {
     Registry& registry;
     PlatformQueries& platform;
-    InstallerStringSource& strings;
+    StringTable& strings;
     ModuleVersionSource& version;
     ModalDialogRunner& dialogs;
     MessageBoxSink& mainWindow;

@@ -1,6 +1,7 @@
-// The installer's texts: three sets of 35 strings (English from 1, French from 36, German
-// from 71). String n of every set serves the same purpose; 28, 34 and 35 of each set are
-// reserved and absent. This table is the source of resources/installer/InstallerStrings.rc.
+// The numbers of the installer's texts, whose words live in resources/installer/
+// InstallerStrings.rc: three sets of 35 strings (English from 1, French from 36, German from
+// 71). String n of every set serves the same purpose; 28, 34 and 35 of each set are reserved
+// and absent. The installer loads them through the StringTable interface.
 #pragma once
 
 namespace tarv {
@@ -42,33 +43,6 @@ enum InstallerStringId {
     StrRemovedTitle = 31,
     StrRemovedLine1 = 32,
     StrRemovedLine2 = 33
-};
-
-struct InstallerString {
-    unsigned short number;  // resource number: set offset + n
-    const char* text;
-};
-
-extern const InstallerString InstallerStringTable[];
-extern const unsigned InstallerStringCount;
-
-// The text of a resource number, or null for a reserved or unknown number.
-const char* FindInstallerString(unsigned number);
-
-// Where the installer loads its texts from: the string table resource in the program,
-// the table above elsewhere.
-class InstallerStringSource {
-public:
-    // Copies string number into buffer, truncated to size; false (and empty) when absent.
-    virtual bool LoadInstallerString(unsigned number, char* buffer, unsigned size) = 0;
-
-protected:
-    ~InstallerStringSource() {}
-};
-
-class BuiltInInstallerStrings : public InstallerStringSource {
-public:
-    bool LoadInstallerString(unsigned number, char* buffer, unsigned size) override;
 };
 
 }  // namespace installer

@@ -5,7 +5,9 @@
 namespace tarv {
 namespace installer {
 
-static const unsigned ModulePathSize = 256;
+// The installer's own path may take all of MAX_PATH (260 bytes with the terminator), longer
+// than the library path that can be built from it.
+static const unsigned ModulePathSize = 260;
 
 static bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 

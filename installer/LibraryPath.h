@@ -11,8 +11,8 @@ namespace installer {
 // result does not fit in size bytes with its terminator.
 bool BuildLibraryPath(const char* modulePath, const char* libraryName, char* path, unsigned size);
 
-// Builds the library path from the installer's own path (read into 256 bytes) and tests that
-// the file exists. A path that cannot be had or does not fit counts as a missing library.
+// Builds the library path from the installer's own path (read into MAX_PATH bytes) and tests
+// that the file exists. A path that cannot be had or does not fit counts as a missing library.
 bool LocateLibrary(PlatformQueries& platform, const char* libraryName, char* path, unsigned size);
 
 }  // namespace installer

@@ -1,9 +1,12 @@
 #include "installer/Removal.h"
 
 #include "installer/InstallState.h"
+#include "installer/ShellApproval.h"
 #include "registry/ComRegistration.h"
 #include "registry/DriverValues.h"
+#include "registry/GlideReadKey.h"
 #include "registry/ProductSettings.h"
+#include "registry/ProgIdOwnership.h"
 
 namespace tarv {
 namespace installer {
@@ -18,14 +21,14 @@ static bool Delete(Registry& registry, RegHive hive, const char* path)
 
 // The class key, child keys first. DllRegisterServer (run by hand with regsvr32, say) adds a
 // ProgID subkey, which would keep the class key from going, and the ProgID's own key; those
-// go too when present, but whether they can be deleted never stops the removal.
+// go too when present (the ProgID only while it names our class: the name is generic enough
+// for another program to own it), but whether they can be deleted never stops the removal.
 static bool DeleteClassKeys(Registry& registry)
 {
     if (!Delete(registry, HiveClassesRoot, ServerKeyPath)) return false;
     registry.DeleteKey(HiveClassesRoot, ClassProgIdKeyPath);
     if (!Delete(registry, HiveClassesRoot, ClassKeyPath)) return false;
-    registry.DeleteKey(HiveClassesRoot, ProgIdClassKeyPath);
-    registry.DeleteKey(HiveClassesRoot, ProgIdText);
+    DeleteProgIdIfOurs(registry);
     return true;
 }
 
@@ -40,6 +43,8 @@ bool RemoveComponents(Registry& registry, const InstallerState& state, int insta
         !Delete(registry, HiveLocalMachine, DeviceHandlerKeyPath))
         return false;
     if ((installState & ClassKeyPresent) && !DeleteClassKeys(registry)) return false;
+    // On every flavour: a flavour forced at installation may differ from this run's.
+    WithdrawShellApproval(registry);
 
     if (state.OsFlavor == Win9x) {
         int count = state.adapterCount < 0 ? 0 : state.adapterCount;
@@ -103,6 +108,16 @@ void ResetDriverValues(Registry& registry, OsFlavor flavor, int instance)
     const bool nt = IsNtFlavour(flavor);
     const DriverKeyGroup* groups = nt ? NtGroups : Win9xGroups;
     for (int i = 0; i < 3; ++i) ClearGroup(registry, nt ? flavor : Win9x, instance, groups[i]);
+    // On NT the page also wrote the Glide value where Glide itself reads it.
+    DriverValueLocation glideReads;
+    if (nt && FindGlideReadKey(registry, flavor, &glideReads)) {
+        RegKey key = 0;
+        if (registry.OpenKey(HiveLocalMachine, glideReads.keyPath, KeyWriteAccess, &key) ==
+            RegSuccess) {
+            registry.DeleteValue(key, glideReads.valueName);
+            registry.CloseKey(key);
+        }
+    }
 }
 
 }  // namespace installer

@@ -10,7 +10,7 @@ namespace installer {
 static const unsigned LibraryNameSize = 260;
 
 StartupOutcome RunStartupDecisions(const char* arguments, PlatformQueries& platform,
-                                   Registry& registry, InstallerStringSource& strings,
+                                   Registry& registry, StringTable& strings,
                                    InstallerState* state)
 {
     if (!arguments) arguments = "";
@@ -20,8 +20,7 @@ StartupOutcome RunStartupDecisions(const char* arguments, PlatformQueries& platf
     state->StringSetBase = StringSetBaseForLanguage(language);
 
     char libraryName[LibraryNameSize];
-    strings.LoadInstallerString(state->StringSetBase + StrLibraryName, libraryName,
-                                sizeof libraryName);
+    strings.LoadText(state->StringSetBase + StrLibraryName, libraryName, sizeof libraryName);
     if (!LocateLibrary(platform, libraryName, state->LibraryPath, sizeof state->LibraryPath))
         return StartupLibraryMissing;
 
@@ -34,13 +33,6 @@ StartupOutcome RunStartupDecisions(const char* arguments, PlatformQueries& platf
 
     ReadLimits(arguments, state);
     return StartupReady;
-}
-
-StartupOutcome RunStartupDecisions(const char* arguments, PlatformQueries& platform,
-                                   Registry& registry, InstallerState* state)
-{
-    BuiltInInstallerStrings strings;
-    return RunStartupDecisions(arguments, platform, registry, strings, state);
 }
 
 }  // namespace installer

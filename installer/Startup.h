@@ -6,6 +6,7 @@
 #include "installer/InstallerState.h"
 #include "installer/InstallerStrings.h"
 #include "platform/PlatformQueries.h"
+#include "platform/StringTable.h"
 #include "registry/Registry.h"
 
 namespace tarv {
@@ -19,12 +20,8 @@ enum StartupOutcome {
 // Resets state and fills it from the argument text (everything after the program name), the platform and
 // the registry. When the library is missing it stops before any registry access.
 StartupOutcome RunStartupDecisions(const char* arguments, PlatformQueries& platform,
-                                   Registry& registry, InstallerStringSource& strings,
+                                   Registry& registry, StringTable& strings,
                                    InstallerState* state);
-
-// The same with the built-in string table.
-StartupOutcome RunStartupDecisions(const char* arguments, PlatformQueries& platform,
-                                   Registry& registry, InstallerState* state);
 
 }  // namespace installer
 }  // namespace tarv

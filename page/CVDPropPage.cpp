@@ -4,6 +4,7 @@
 #include "page/localisation/Language.h"
 #include "page/localisation/Layout.h"
 #include "page/localisation/LocalisedTexts.h"
+#include "page/localisation/NotSavedMessage.h"
 #include "page/refresh/CRefreshRatesDialog.h"
 #include "registry/OsFlavor.h"
 #include "resources/page/PageResources.h"
@@ -251,8 +252,13 @@ bool CVDPropPage::OnRButtonDown(unsigned keyFlags)
 
 bool CVDPropPage::OnApply()
 {
-    // Every apply writes the page's whole state, whether or not anything changed.
-    settings.ApplySettings(true);
+    // Every apply writes the page's whole state, whether or not anything changed. A refused
+    // value (a user without administrator rights on Windows NT) is said out loud, and the
+    // sheet stays open with the page still modified; Cancel closes it as usual.
+    if (!settings.ApplySettings(true)) {
+        ShowNotSavedMessage(strings_, dialog_, stringBase, textBuffer, sizeof textBuffer);
+        return false;
+    }
     ClearModified();
     OnOK();
     return true;

@@ -1,6 +1,7 @@
 #include "page/SettingsModel.h"
 
 #include "registry/DriverValues.h"
+#include "registry/GlideReadKey.h"
 #include "registry/OsFlavor.h"
 #include "registry/ProductSettings.h"
 #include "registry/RegistryValues.h"
@@ -143,6 +144,14 @@ void SettingsModel::ReadSwapSwitches()
     openGlSwapOff = SwitchFrom(ValuePresenceAt(registry_, HiveLocalMachine, glide.keyPath,
                                                glide.valueName, PageLoadReadSize),
                                &unknown);
+    // On NT the switch is also on when the value stands where Glide itself reads it.
+    DriverValueLocation glideReads;
+    if (IsNtFlavour(osFlavor) && openGlSwapOff == 0 &&
+        FindGlideReadKey(registry_, (OsFlavor)osFlavor, &glideReads))
+        openGlSwapOff = SwitchFrom(ValuePresenceAt(registry_, HiveLocalMachine,
+                                                   glideReads.keyPath, glideReads.valueName,
+                                                   PageLoadReadSize),
+                                   &unknown);
     d3dSwapOff = 0;
     if (!IsNtFlavour(osFlavor)) {
         DriverValueLocation d3d = Locate(osFlavor, instance, Ssth3SwapIntervalSetting);
@@ -173,32 +182,40 @@ void SettingsModel::ShowLimitMessage(const char* format, int clock, int limit)
     messages_.ShowMessage(text, LimitMessageCaption, MessageOk);
 }
 
-void SettingsModel::ApplySettings(bool writeEnableClock)
+// A product key that is not there is left uncreated, as at load; only a key that exists and
+// refuses the value counts as refused.
+static bool EnableClockWritten(Registry& registry, int clockEnabled)
 {
-    if (writeEnableClock) WriteProductSetting(registry_, EnableClockValue, clockEnabled);
-    if (IsNtFlavour(osFlavor)) {
-        ApplyToInstance(0);
-        return;
-    }
-    if (currentAdapter == -1) return;
+    if (WriteProductSetting(registry, EnableClockValue, clockEnabled)) return true;
+    RegKey key;
+    if (!OpenProductSettingsForReading(registry, &key)) return true;
+    registry.CloseKey(key);
+    return false;
+}
+
+bool SettingsModel::ApplySettings(bool writeEnableClock)
+{
+    bool written = !writeEnableClock || EnableClockWritten(registry_, clockEnabled);
+    if (IsNtFlavour(osFlavor)) return ApplyToInstance(0) && written;
+    if (currentAdapter == -1) return written;
     for (int slot = 0; slot < MaxAdapters && adapters[slot] != -1; ++slot)
-        ApplyToInstance(adapters[slot]);
+        if (!ApplyToInstance(adapters[slot])) written = false;
+    return written;
 }
 
 // Each value is written or deleted on its own; a key that cannot be opened or created skips
 // only that value.
-static void SetOrDeleteSwapInterval(Registry& registry, const DriverValueLocation& location,
+static bool SetOrDeleteSwapInterval(Registry& registry, const DriverValueLocation& location,
                                     bool off)
 {
     if (off)
-        CreateKeyAndSetText(registry, HiveLocalMachine, location.keyPath, location.valueName,
-                            SwapIntervalOffText);
-    else
-        CreateKeyAndDeleteValue(registry, HiveLocalMachine, location.keyPath,
-                                location.valueName);
+        return CreateKeyAndSetText(registry, HiveLocalMachine, location.keyPath,
+                                   location.valueName, SwapIntervalOffText);
+    return CreateKeyAndDeleteValue(registry, HiveLocalMachine, location.keyPath,
+                                   location.valueName);
 }
 
-void SettingsModel::ApplyToInstance(int instance)
+bool SettingsModel::ApplyToInstance(int instance)
 {
     if (currentClock < lowerLimit)
         currentClock = lowerLimit;
@@ -207,21 +224,31 @@ void SettingsModel::ApplyToInstance(int instance)
 
     const bool nt = IsNtFlavour(osFlavor);
     DriverValueLocation clock = Locate(osFlavor, instance, GraphicsClockSetting);
+    bool written;
     if (clockEnabled == 0)
-        CreateKeyAndDeleteValue(registry_, HiveLocalMachine, clock.keyPath, clock.valueName);
+        written = CreateKeyAndDeleteValue(registry_, HiveLocalMachine, clock.keyPath,
+                                          clock.valueName);
     else if (nt)
-        CreateKeyAndSetDword(registry_, HiveLocalMachine, clock.keyPath, clock.valueName,
-                             (unsigned long)currentClock);
+        written = CreateKeyAndSetDword(registry_, HiveLocalMachine, clock.keyPath,
+                                       clock.valueName, (unsigned long)currentClock);
     else
-        CreateKeyAndSetDecimal(registry_, HiveLocalMachine, clock.keyPath, clock.valueName,
-                               currentClock);
+        written = CreateKeyAndSetDecimal(registry_, HiveLocalMachine, clock.keyPath,
+                                         clock.valueName, currentClock);
 
-    if (keepSwapIntervals_) return;
-    SetOrDeleteSwapInterval(registry_, Locate(osFlavor, instance, GlideSwapIntervalSetting),
-                            openGlSwapOff == 1);
+    if (keepSwapIntervals_) return written;
+    if (!SetOrDeleteSwapInterval(registry_, Locate(osFlavor, instance, GlideSwapIntervalSetting),
+                                 openGlSwapOff == 1))
+        written = false;
     // On NT the Direct3D value sits in the clock's key and follows the OpenGL switch.
-    SetOrDeleteSwapInterval(registry_, Locate(osFlavor, instance, Ssth3SwapIntervalSetting),
-                            (nt ? openGlSwapOff : d3dSwapOff) == 1);
+    if (!SetOrDeleteSwapInterval(registry_, Locate(osFlavor, instance, Ssth3SwapIntervalSetting),
+                                 (nt ? openGlSwapOff : d3dSwapOff) == 1))
+        written = false;
+    // And on NT the OpenGL switch once more where Glide itself reads it.
+    DriverValueLocation glideReads;
+    if (nt && FindGlideReadKey(registry_, (OsFlavor)osFlavor, &glideReads) &&
+        !SetOrDeleteSwapInterval(registry_, glideReads, openGlSwapOff == 1))
+        written = false;
+    return written;
 }
 
 void SettingsModel::RestoreFactoryDefaults()

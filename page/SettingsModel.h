@@ -28,10 +28,12 @@ public:
     // Reads the product settings and driver values; repairs stored limits and a driver
     // clock outside them (telling the user, and rewriting the driver values at once).
     void LoadSettings();
-    // "EnableClock" first when asked, then the driver values of every adapter.
-    void ApplySettings(bool writeEnableClock);
-    // Every driver value of one adapter instance; on Windows NT the fixed keys.
-    void ApplyToInstance(int instance);
+    // "EnableClock" first when asked, then the driver values of every adapter. False when the
+    // registry refused any of them (the others are still written).
+    bool ApplySettings(bool writeEnableClock);
+    // Every driver value of one adapter instance; on Windows NT the fixed keys. False when any
+    // was refused.
+    bool ApplyToInstance(int instance);
     // Adjustment off, the default clock, both swap switches off. Nothing is written.
     void RestoreFactoryDefaults();
     // On keeps the clock; off returns it to defaultClock.

@@ -24,7 +24,8 @@ public:
     // GetModuleFileNameA of the running module (the program, or the library for the page):
     // false when the path cannot be had or does not fit in size bytes with its terminator.
     virtual bool GetOwnModulePath(char* buffer, unsigned size) = 0;
-    // OpenFile with OF_EXIST.
+    // Whether path names a file (not a directory): GetFileAttributesA, which takes any path
+    // of up to MAX_PATH characters.
     virtual bool FileExists(const char* path) = 0;
 
 protected:

@@ -1,5 +1,6 @@
 #include "registry/AdapterDiscovery.h"
 
+#include "registry/PciBinding.h"
 #include "registry/RegistryValues.h"
 #include "text/Text.h"
 
@@ -46,11 +47,16 @@ void AdapterList::ResetAdapters()
 int FindAdapterInstances(Registry& registry, const char* marker, AdapterList* list,
                          const ProbeStyle& style)
 {
+    static_assert(BindableInstances == MaxAdapters, "one binding flag per adapter slot");
     list->ResetAdapters();
+    bool bound[BindableInstances];
+    FindVsa100Bindings(registry, bound);
     int found = 0;
-    for (int instance = 0; instance < MaxAdapters; ++instance)
-        if (ProbeDisplayInstance(registry, instance, marker, style) == ProbeMatch)
+    for (int instance = 0; instance < MaxAdapters; ++instance) {
+        const ProbeResult probe = ProbeDisplayInstance(registry, instance, marker, style);
+        if (probe == ProbeMatch || (bound[instance] && probe != ProbeNoKey))
             list->adapters[found++] = instance;
+    }
     list->adapterCount = found;
     list->currentAdapter = found - 1;
     return found;

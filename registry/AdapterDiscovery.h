@@ -42,7 +42,10 @@ void BuildInstanceKeyPath(int instance, char* path, unsigned size);
 ProbeResult ProbeDisplayInstance(Registry& registry, int instance, const char* marker,
                                  const ProbeStyle& style = PageProbe);
 
-// Resets list, probes all instances 0 to 15 and fills it; returns the number found.
+// Resets list and fills it, in ascending order, with every instance 0 to 15 whose
+// "DriverDesc" contains marker or that a VSA-100 board is bound to in Enum\PCI (read once,
+// before the probes; a binding to an instance without a class key counts for nothing).
+// Returns the number found.
 int FindAdapterInstances(Registry& registry, const char* marker, AdapterList* list,
                          const ProbeStyle& style = PageProbe);
 

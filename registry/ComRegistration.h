@@ -102,6 +102,13 @@ inline constexpr char DeviceHandlerKeyPath[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Controls Folder\\Device\\Shellex\\"
     "PropertySheetHandlers\\Tarvello";
 
+// HKEY_LOCAL_MACHINE: the shell's approved extensions. Where an administrator's policy makes
+// the shell (Windows NT 4.0 with the desktop update, 2000, XP) load only the classes listed
+// here, the value named by the class identifier lets it load the page.
+inline constexpr char ApprovedKeyPath[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
+inline constexpr char ApprovedValueData[] = "Tarvello";
+
 // Class strings of the keys the installer creates: the product and handler keys, and the
 // server key.
 inline constexpr char InstallKeyClass[] = "Tarvello";

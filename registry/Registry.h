@@ -15,12 +15,14 @@ const RegResult RegOutOfMemory = 14;       // ERROR_OUTOFMEMORY: what the Window
 const RegResult RegInvalidParameter = 87;  // ERROR_INVALID_PARAMETER
 const RegResult RegBadPathname = 161;      // ERROR_BAD_PATHNAME: a key path with a leading backslash
 const RegResult RegMoreData = 234;         // ERROR_MORE_DATA
+const RegResult RegNoMoreItems = 259;      // ERROR_NO_MORE_ITEMS: past the last subkey
 const RegResult RegKeyDeleted = 1018;      // ERROR_KEY_DELETED: the key behind a handle is gone
 
 // Access masks, with the Win32 values.
 const unsigned long KeyQueryValue = 0x0001;
 const unsigned long KeySetValue = 0x0002;
 const unsigned long KeyCreateSubKey = 0x0004;
+const unsigned long KeyEnumerateSubKeys = 0x0008;
 const unsigned long KeyRead = 0x20019;
 const unsigned long KeyWriteAccess = KeySetValue | KeyCreateSubKey;
 
@@ -60,6 +62,11 @@ public:
     // Deletes a key that has no subkeys; a key that still has subkeys cannot be deleted.
     virtual RegResult DeleteKey(RegHive hive, const char* path) = 0;
     virtual RegResult CloseKey(RegKey key) = 0;
+    // Names the subkey at index (from 0, in the order the registry keeps them) into name, a
+    // buffer of size bytes, as RegEnumKeyA does: RegNoMoreItems past the last subkey,
+    // RegMoreData when the name and its terminator do not fit. The handle needs
+    // KeyEnumerateSubKeys.
+    virtual RegResult EnumKey(RegKey key, unsigned long index, char* name, unsigned long size) = 0;
 
 protected:
     ~Registry() {}

@@ -149,7 +149,19 @@ bool CreateKeyAndDeleteValue(Registry& registry, RegHive hive, const char* path,
     if (!CreateDriverKey(registry, hive, path, name, &key)) return false;
     RegResult result = registry.DeleteValue(key, name);
     registry.CloseKey(key);
-    return result == RegSuccess || result == RegFileNotFound;
+    return DeletedOrAbsent(registry, hive, path, name, result);
+}
+
+bool DeletedOrAbsent(Registry& registry, RegHive hive, const char* path, const char* name,
+                     RegResult result)
+{
+    if (result == RegSuccess || result == RegFileNotFound) return true;
+    RegKey key = 0;
+    if (registry.OpenKey(hive, path, KeyQueryValue, &key) != RegSuccess) return true;
+    unsigned long size = 0;
+    const RegResult query = registry.QueryValue(key, name, 0, 0, &size);
+    registry.CloseKey(key);
+    return query != RegSuccess && query != RegMoreData;
 }
 
 }  // namespace tarv

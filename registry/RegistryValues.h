@@ -39,6 +39,12 @@ RegResult SetDecimalValue(Registry& registry, RegKey key, const char* name, long
 // REG_DWORD, four bytes little-endian.
 RegResult SetDwordValue(Registry& registry, RegKey key, const char* name, unsigned long value);
 
+// Whether name at path is gone after DeleteValue answered result: deleted, or not there at
+// all. Any answer but success or RegFileNotFound is checked by reading the key again, since
+// the Windows 95 family does not promise one code for a value that is missing.
+bool DeletedOrAbsent(Registry& registry, RegHive hive, const char* path, const char* name,
+                     RegResult result);
+
 // Writes to a key that must already exist: opened with KeySetValue | KeyCreateSubKey, never
 // created. False when the key is absent or the write is refused.
 bool OpenKeyAndSetDecimal(Registry& registry, RegHive hive, const char* path, const char* name,

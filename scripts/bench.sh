@@ -6,8 +6,9 @@
 # the ratios (medians of 20 timings in the display-properties host under Wine, on a private
 # Xvfb); what moves, texts, combo fills, the version resource and registry calls cost on the
 # bare templates; the registry calls of the page and the dialog on one- and two-adapter
-# Windows 98 PCs (counted natively by tools/regcount); and DllCanUnloadNow once the sheet has
-# closed. Not a test: timings depend on the machine's load, which is printed with them.
+# Windows 98 PCs and one under 3dfx's 1.07.00 driver (counted natively by tools/regcount);
+# and DllCanUnloadNow once the sheet has closed. Not a test: timings depend on the machine's
+# load, which is printed with them.
 #   bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -114,10 +115,12 @@ cat <<TABLE
 |---|
 $(tr ',' '\n' <<<"${costs:-not logged}" | sed -E 's/^ *(.*) ([0-9.]+)$/| \1: \2 |/')
 
-| Registry calls | PC | open | create | query | set | delete value | delete key | close | total |
-|---|---|---|---|---|---|---|---|---|---|
+| Registry calls | PC | open | create | query | set | delete value | delete key | close | enum | total |
+|---|---|---|---|---|---|---|---|---|---|---|
 TABLE
 "$regcount" "one Voodoo5 5500" resources/page/TarvPage.rc tests/fixtures/win98-voodoo5-5500.reg \
     tests/wine/fixtures/tarvello-tab.reg
 "$regcount" "two Voodoo5" resources/page/TarvPage.rc tests/fixtures/win98-two-voodoo5.reg \
+    tests/wine/fixtures/tarvello-tab.reg
+"$regcount" "3dfx 1.07.00" resources/page/TarvPage.rc tests/fixtures/win98-voodoo-series-1.07.reg \
     tests/wine/fixtures/tarvello-tab.reg

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs the product: a simulated Windows 98 PC with one Voodoo5 5500 under Wine, TARVINST.EXE
+# Runs the product: a simulated Windows 98 PC with one Voodoo5 5500 under 3dfx's last driver
+# (1.07.00, which describes the board only as "3dfx Voodoo Series") under Wine, TARVINST.EXE
 # installing the tab, and the display properties opened on the "Tarvello" tab the way the
 # Windows 98 shell opens them.
 # Without $DISPLAY it runs on its own Xvfb, clicks through the installer's dialogs and saves
@@ -50,7 +51,7 @@ driver="$root/build/windows/tools/dlgdriver/dlgdriver.exe"
 if [ -z "${DISPLAY:-}" ]; then
     headless=1
     echo "== no display: Wine on a private Xvfb (the first start of a prefix takes a while)"
-    wine_env_start "$demo/wine"
+    wine_env_start "$demo/wine" || exit 1
     export WINEPREFIX
     WINEPREFIX=$(wine_env_prefix win98)
     trap 'wine_env_stop; rm -rf "$demo/wine"' EXIT
@@ -65,6 +66,10 @@ else
     trap 'set +e; wineserver -k >/dev/null 2>&1; wineserver -w; rm -rf "$demo/wine"' EXIT
 fi
 
+echo "== where the tab appears: among the display properties' tabs on Windows 95, 98, Me and"
+echo "   NT 4.0 (on 98 and Me under Settings, Advanced... with \"Install under Advanced Panel\");"
+echo "   under Settings, Advanced... on Windows 2000 and XP. This demo poses as Windows 98."
+
 # Windows 98, with the PC's registry from the fixture and the product copied to C:\TARV.
 wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null
 drive="$WINEPREFIX/drive_c"
@@ -73,8 +78,8 @@ cp "$dll" "$drive/TARV/TARVPAGE.DLL"
 cp "$installer" "$drive/TARV/TARVINST.EXE"
 cp "$host" "$drive/demo/dispprops.exe"
 cp "$driver" "$drive/demo/dlgdriver.exe"
-cp tests/fixtures/win98-voodoo5-5500.reg "$drive/demo/"
-wine regedit /s 'C:\demo\win98-voodoo5-5500.reg'
+cp tests/fixtures/win98-voodoo-series-1.07.reg "$drive/demo/"
+wine regedit /s 'C:\demo\win98-voodoo-series-1.07.reg'
 
 log="$drive/demo/host.log"
 : >"$log"

@@ -5,6 +5,8 @@
 # archive, a fixed volume serial number and UTC throughout.
 #
 #   bash scripts/release.sh [--out DIR]     (default DIR: dist)
+#   bash scripts/release.sh --publish       the published release: release/ with SHA256SUMS,
+#                                           and README.md's download lines with the sums
 #
 # TARV_BUILD_DIR names the Windows build to use (default build/windows, configured as
 # scripts/test.sh configures it); only the two shipped targets are built.
@@ -13,7 +15,9 @@ cd "$(dirname "$0")/.."
 root=$PWD
 version=1.0
 out=dist
+publish=
 if [ "${1:-}" = --out ] && [ -n "${2:-}" ]; then out=$2; fi
+if [ "${1:-}" = --publish ]; then publish=1; out=build/release/publish; fi
 build=${TARV_BUILD_DIR:-build/windows}
 stage="$root/build/release/tarvello-$version"
 logs="$root/build/logs"
@@ -58,5 +62,17 @@ export MTOOLS_SKIP_CHECK=1
 mformat -f 1440 -v TARVELLO -N 20010101 -C -i "$img" ::
 for f in "${files[@]}"; do mcopy -m -i "$img" "$stage/$f" "::$f"; done
 
-echo "== release in $out/"
-(cd "$out" && sha256sum "tarvello-$version.zip" "tarvello-$version.img")
+(cd "$out" && sha256sum "tarvello-$version.zip" "tarvello-$version.img") >"$out/SHA256SUMS"
+
+if [ -n "$publish" ]; then
+    . scripts/lib/release-record.sh
+    rm -rf release
+    mkdir release
+    cp "$out/tarvello-$version.zip" "$out/tarvello-$version.img" "$out/SHA256SUMS" release/
+    release_readme_update README.md release
+    echo "== published in release/ (commit release/ and README.md together with the source)"
+    cat release/SHA256SUMS
+else
+    echo "== release in $out/"
+    cat "$out/SHA256SUMS"
+fi

@@ -102,6 +102,14 @@ bool TextEqualsNoCase(const char* a, const char* b)
     return LowerAscii(*a) == LowerAscii(*b);
 }
 
+const char* AfterPrefixNoCase(const char* text, const char* prefix)
+{
+    if (!text || !prefix) return 0;
+    for (; *prefix; ++text, ++prefix)
+        if (LowerAscii(*text) != LowerAscii(*prefix)) return 0;
+    return text;
+}
+
 const char* FindText(const char* haystack, const char* needle)
 {
     if (!haystack || !needle) return 0;

@@ -1,4 +1,5 @@
-// Bounded single-byte text helpers. Product code has no C library, so these stand in for
+// Core, the lowest room: bounded single-byte text helpers; its arrows go nowhere.
+// Product code has no C library, so these stand in for
 // strcpy, strcat, sprintf("%d") and strtol; every writer is told its buffer size and always
 // leaves a terminated string that fits.
 #pragma once
@@ -28,6 +29,8 @@ long ParseLeadingLongN(const char* text, unsigned length);
 bool TextEquals(const char* a, const char* b);
 // Compares ignoring ASCII letter case.
 bool TextEqualsNoCase(const char* a, const char* b);
+// The rest of text after prefix when text starts with it (ASCII letter case ignored), or null.
+const char* AfterPrefixNoCase(const char* text, const char* prefix);
 // The first occurrence of needle in haystack, compared byte for byte; null when absent.
 const char* FindText(const char* haystack, const char* needle);
 

@@ -73,6 +73,14 @@ public:
     // fit, or does not exist, is not copied: the buffer keeps what it held and the result is
     // ComboError.
     virtual int ComboGetLBText(int id, int index, char* buffer, unsigned size) = 0;
+    // The first item after startIndex (-1: from item 0) whose whole text equals text, case
+    // ignored as the system compares item texts; ComboError when there is none
+    // (CB_FINDSTRINGEXACT). Selects nothing.
+    virtual int ComboFindStringExact(int id, int startIndex, const char* text) = 0;
+    // Selects item index and shows its text in the edit field; -1 selects nothing and empties
+    // the field (CB_SETCURSEL). A combo's text (GetText, SetText) is its edit field's, and the
+    // user typing there leaves the list with no selection.
+    virtual void ComboSetCurSel(int id, int index) = 0;
 
     // Checks checkId and unchecks every other button from firstId to lastId (CheckRadioButton).
     virtual void CheckRadioButton(int firstId, int lastId, int checkId) = 0;

@@ -25,12 +25,12 @@ void ChooseDialogStringSet(PlatformQueries& platform)
     Installer.StringSetBase = StringSetBaseForLanguage(language);
 }
 
-void LoadSetString(InstallerStringSource& strings, int n, char* buffer)
+void LoadSetString(StringTable& strings, int n, char* buffer)
 {
-    strings.LoadInstallerString((unsigned)(Installer.StringSetBase + n), buffer, DialogTextSize);
+    strings.LoadText((unsigned)(Installer.StringSetBase + n), buffer, DialogTextSize);
 }
 
-void SetDialogTexts(InstallerStringSource& strings, Dialog& dialog, int titleString,
+void SetDialogTexts(StringTable& strings, Dialog& dialog, int titleString,
                     const ControlText* texts, unsigned count)
 {
     char text[DialogTextSize];
@@ -42,7 +42,7 @@ void SetDialogTexts(InstallerStringSource& strings, Dialog& dialog, int titleStr
     }
 }
 
-void ShowSetMessage(InstallerStringSource& strings, MessageBoxSink& owner, int textString,
+void ShowSetMessage(StringTable& strings, MessageBoxSink& owner, int textString,
                     int captionString, unsigned style)
 {
     char text[DialogTextSize];

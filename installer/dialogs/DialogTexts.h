@@ -5,6 +5,7 @@
 #include "installer/InstallerStrings.h"
 #include "platform/MessageBox.h"
 #include "platform/PlatformQueries.h"
+#include "platform/StringTable.h"
 #include "ui/Dialog.h"
 
 namespace tarv {
@@ -26,14 +27,14 @@ int NextCycleLanguage(int language);
 void ChooseDialogStringSet(PlatformQueries& platform);
 
 // Copies string n of the current set into buffer (DialogTextSize bytes); empty when absent.
-void LoadSetString(InstallerStringSource& strings, int n, char* buffer);
+void LoadSetString(StringTable& strings, int n, char* buffer);
 
 // The caption and the listed controls from strings of the current set.
-void SetDialogTexts(InstallerStringSource& strings, Dialog& dialog, int titleString,
+void SetDialogTexts(StringTable& strings, Dialog& dialog, int titleString,
                     const ControlText* texts, unsigned count);
 
 // A message box of two strings of the current set.
-void ShowSetMessage(InstallerStringSource& strings, MessageBoxSink& owner, int textString,
+void ShowSetMessage(StringTable& strings, MessageBoxSink& owner, int textString,
                     int captionString, unsigned style);
 
 }  // namespace installer

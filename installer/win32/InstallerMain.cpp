@@ -6,9 +6,9 @@
 #include "installer/Startup.h"
 #include "installer/StartupOptions.h"
 #include "installer/win32/MainWindow.h"
-#include "installer/win32/ResourceStrings.h"
 #include "page/win32/Win32ModuleVersion.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32StringTable.h"
 #include "registry/win32/Win32Registry.h"
 #include "ui/win32/Win32ModalRunner.h"
 
@@ -21,23 +21,27 @@ static const unsigned ShortTextSize = 64;
 static const unsigned MessageTextSize = 512;
 
 // An installer already running is brought forward instead of starting a second run.
-static bool BringRunningInstallerForward(ResourceStrings& strings)
+static bool BringRunningInstallerForward(StringTable& strings)
 {
     // The class name and title read the same in every string set.
     char className[ShortTextSize];
     char title[ShortTextSize];
-    strings.LoadInstallerString(StrClassName, className, sizeof className);
-    strings.LoadInstallerString(StrWindowTitle, title, sizeof title);
+    strings.LoadText(StrClassName, className, sizeof className);
+    strings.LoadText(StrWindowTitle, title, sizeof title);
     HWND running = FindWindowA(className, title);
     if (!running) return false;
-    if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
-    SetForegroundWindow(running);
+    // The running installer's main window is never shown; the dialog it is waiting on is its
+    // last active pop-up (the window itself when none is open).
+    HWND waiting = GetLastActivePopup(running);
+    if (!waiting) waiting = running;
+    if (IsIconic(waiting)) ShowWindow(waiting, SW_RESTORE);
+    SetForegroundWindow(waiting);
     return true;
 }
 
 static void RunInstaller(HINSTANCE instance, const char* arguments)
 {
-    ResourceStrings strings(instance);
+    Win32StringTable strings(instance);
     if (BringRunningInstallerForward(strings)) return;
 
     Win32Platform platform(instance);
@@ -45,8 +49,8 @@ static void RunInstaller(HINSTANCE instance, const char* arguments)
         StringSetBaseForLanguage(ChooseStartupLanguage(arguments, platform.GetSystemDefaultLanguage()));
     char title[ShortTextSize];
     char className[ShortTextSize];
-    strings.LoadInstallerString(setBase + StrWindowTitle, title, sizeof title);
-    strings.LoadInstallerString(setBase + StrClassName, className, sizeof className);
+    strings.LoadText(setBase + StrWindowTitle, title, sizeof title);
+    strings.LoadText(setBase + StrClassName, className, sizeof className);
 
     if (!RegisterMainWindowClass(instance, className)) return;
     // Never shown; without it the dialogs simply have no owner.
@@ -57,8 +61,10 @@ static void RunInstaller(HINSTANCE instance, const char* arguments)
     if (RunStartupDecisions(arguments, platform, registry, strings, &Installer) ==
         StartupLibraryMissing) {
         char text[MessageTextSize];
-        strings.LoadInstallerString(Installer.StringSetBase + StrLibraryNotFound, text, sizeof text);
-        MessageBoxA(GetDesktopWindow(), text, title, MB_ICONERROR);
+        strings.LoadText(Installer.StringSetBase + StrLibraryNotFound, text, sizeof text);
+        // Owned by the hidden main window: a box owned by the desktop would disable every
+        // window on the system while it is up.
+        MessageBoxA(mainWindow, text, title, MB_ICONERROR);
         return;
     }
 

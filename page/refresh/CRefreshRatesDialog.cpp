@@ -4,7 +4,9 @@
 #include "page/localisation/Language.h"
 #include "page/localisation/Layout.h"
 #include "page/localisation/LocalisedTexts.h"
+#include "page/localisation/NotSavedMessage.h"
 #include "page/refresh/OfferedRates.h"
+#include "page/refresh/RateField.h"
 #include "page/refresh/RefreshStore.h"
 #include "registry/ProductSettings.h"
 #include "registry/RegistryValues.h"
@@ -12,9 +14,6 @@
 #include "text/Text.h"
 
 namespace tarv {
-
-// Any combo item fits: offered rates are cut to their field, the special texts to theirs.
-static const unsigned ComboItemReadSize = OfferedRatesSize;
 
 // Strings of the three special items, in item order.
 static const unsigned SpecialItemStrings[SpecialItemCount] = {IDS_ITEM_ADAPTER, IDS_ITEM_DEFAULT,
@@ -238,7 +237,7 @@ bool CRefreshRatesDialog::OnCommand(int id)
         OnLinkToggled();
         return true;
     case IDC_SAVE:
-        SaveAll();
+        SaveAndReport();
         return true;
     case IDC_DEFAULTS:
         OnDefaultClicked();
@@ -249,8 +248,8 @@ bool CRefreshRatesDialog::OnCommand(int id)
         UpdateAdapterRadios(adapterSetting);
         return true;
     case IdOk:
-        SaveAll();
-        dialog_.EndDialog(IdOk);
+        // A refused change keeps the dialog open, so the user knows it was not saved.
+        if (SaveAndReport()) dialog_.EndDialog(IdOk);
         return true;
     case IdCancel:
         dialog_.EndDialog(IdCancel);
@@ -299,42 +298,99 @@ RefreshChoice CRefreshRatesDialog::ChoiceFromText(const char* text) const
     return MakeChoice(RefreshChoice::Rate, ParseLeadingLong(text));
 }
 
-void CRefreshRatesDialog::SaveAll()
+bool CRefreshRatesDialog::SaveAll()
 {
+    bool written = true;
     RegKey key = 0;
     if (registry_.OpenKey(HiveLocalMachine, ProductSettingsKey, KeySetValue | KeyCreateSubKey,
                           &key) == RegSuccess) {
-        SetDecimalValue(registry_, key, ColorDepthValue, colorDepth);
-        SetDecimalValue(registry_, key, LinkAllColorDepthsValue, linkAllDepths);
+        if (SetDecimalValue(registry_, key, ColorDepthValue, colorDepth) != RegSuccess)
+            written = false;
+        if (SetDecimalValue(registry_, key, LinkAllColorDepthsValue, linkAllDepths) != RegSuccess)
+            written = false;
         registry_.CloseKey(key);
+    } else if (KeyRefusedWriting(registry_, ProductSettingsKey)) {
+        written = false;  // a missing key is left uncreated; a refused one is reported
     }
-    WriteAdapterDefault(registry_, adapterList, (AdapterSetting)adapterSetting);
+    if (!WriteAdapterDefault(registry_, adapterList, (AdapterSetting)adapterSetting))
+        written = false;
+
+    // Each field is read once: the same text goes to every depth and every board.
+    char texts[ModeCount][StoredRateSize];
+    for (int i = 0; i < ModeCount; ++i) SavedRateText(modes[i], texts[i], sizeof texts[i]);
     if (linkAllDepths) {
-        for (int i = 0; i < ColorDepthCount; ++i) WriteDepth(ColorDepths[i]);
-    } else {
-        WriteDepth(colorDepth);
+        for (int i = 0; i < ColorDepthCount; ++i)
+            if (!WriteDepth(ColorDepths[i], texts)) written = false;
+    } else if (!WriteDepth(colorDepth, texts)) {
+        written = false;
     }
+    for (int i = 0; i < ModeCount; ++i) {
+        if (!SavesMode(modes[i])) continue;
+        CopyText(modes[i].storedRate, sizeof modes[i].storedRate, texts[i]);
+        ShowStoredRate(modes[i]);
+    }
+    return written;
 }
 
-void CRefreshRatesDialog::WriteDepth(int depth)
+bool CRefreshRatesDialog::SaveAndReport()
 {
+    if (SaveAll()) return true;
+    ShowNotSavedMessage(strings_, dialog_, stringBase, textBuffer, sizeof textBuffer);
+    return false;
+}
+
+bool CRefreshRatesDialog::SavesMode(const ModeEntry& entry) const
+{
+    return linkAllDepths != 0 || entry.present != 0;
+}
+
+bool CRefreshRatesDialog::WriteDepth(int depth, const char (*texts)[StoredRateSize])
+{
+    bool written = true;
     const int count = ListedInstanceCount(adapterList);
     for (int slot = 0; slot < count; ++slot) {
         for (int i = 0; i < ModeCount; ++i) {
-            ModeEntry& entry = modes[i];
-            // With nothing selected the entry keeps the text last read, so the stored value
-            // is written back. The choice is taken from the whole item; the entry keeps what
-            // fits its field.
-            char item[ComboItemReadSize];
-            CopyText(item, sizeof item, entry.storedRate);
-            const int selected = dialog_.ComboGetCurSel(entry.comboId);
-            if (selected != ComboError &&
-                dialog_.ComboGetLBText(entry.comboId, selected, item, sizeof item) != ComboError)
-                CopyText(entry.storedRate, sizeof entry.storedRate, item);
-            WriteMode(registry_, adapterList.adapters[slot], depth, entry.name,
-                      ChoiceFromText(item));
+            if (!SavesMode(modes[i])) continue;
+            if (!WriteModeText(registry_, adapterList.adapters[slot], depth, modes[i].name,
+                               texts[i]))
+                written = false;
         }
     }
+    return written;
+}
+
+void CRefreshRatesDialog::SavedRateText(const ModeEntry& entry, char* text, unsigned size) const
+{
+    const RateField field = ReadRateField(dialog_, entry.comboId);
+    switch (field.kind) {
+    case RateField::Item:
+        // A rate the driver lists for this mode is one it supports, whatever the range rule
+        // says; the range rule still guards every other item.
+        if (field.index >= SpecialItemCount && IsListedRate(field.item))
+            CopyText(text, size, field.item);
+        else
+            FormatChoiceText(ChoiceFromText(field.item), text, size);
+        break;
+    case RateField::TypedRate:
+        FormatChoiceText(MakeChoice(RefreshChoice::Rate, field.rate), text, size);
+        break;
+    default:
+        // No choice writes back what was read, never a rate the user did not choose.
+        CopyText(text, size, entry.storedRate);
+        break;
+    }
+}
+
+void CRefreshRatesDialog::ShowStoredRate(const ModeEntry& entry)
+{
+    // The field shows what the registry now holds: its item when the list has one with that
+    // very text, otherwise the text itself with no item selected. The special items stand
+    // in the list in the order of the choices they mean.
+    const RefreshChoice::Kind kind = ChoiceFromStoredRate(entry.storedRate).kind;
+    const char* shown = kind == RefreshChoice::Rate ? entry.storedRate : itemTexts[kind];
+    const int index = dialog_.ComboFindStringExact(entry.comboId, -1, shown);
+    dialog_.ComboSetCurSel(entry.comboId, index);
+    if (index == ComboError) dialog_.SetText(entry.comboId, shown);
 }
 
 }  // namespace tarv

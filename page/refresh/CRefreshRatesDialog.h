@@ -52,8 +52,10 @@ public:
     void UpdateDepthRadios(int depth);
     void UpdateAdapterRadios(int setting);
     void EnableAllModes(bool enable);
-    // Writes the product key, the adapter setting and the shown depth (all four when linked).
-    void SaveAll();
+    // Writes the product key, the adapter setting and the shown depth (all four when linked),
+    // then shows in each field written what it now holds. False when the registry refused a
+    // change.
+    bool SaveAll();
     // A combo item's text as the choice it stands for.
     RefreshChoice ChoiceFromText(const char* text) const;
 
@@ -77,7 +79,16 @@ private:
     void OnColorDepthClicked(int depth);
     void OnLinkToggled();
     void OnDefaultClicked();
-    void WriteDepth(int depth);
+    // SaveAll, and the message when the registry refused a change; false then.
+    bool SaveAndReport();
+    bool WriteDepth(int depth, const char (*texts)[StoredRateSize]);
+    // The "RefreshRate" text Save writes for a resolution, empty for none: the item chosen or
+    // typed, a rate typed, or with no choice the text last read, as it was.
+    void SavedRateText(const ModeEntry& entry, char* text, unsigned size) const;
+    // Whether Save writes the resolution: with link-all off, one the shown board lacks is
+    // disabled, and no board gets a value the user could not see.
+    bool SavesMode(const ModeEntry& entry) const;
+    void ShowStoredRate(const ModeEntry& entry);
     int CurrentInstance() const;
 
     Dialog& dialog_;

@@ -68,34 +68,61 @@ AdapterSetting ReadAdapterDefault(Registry& registry, int instance)
     return optimal ? OptimalRefreshRate : DefaultRefreshRate;
 }
 
-void WriteMode(Registry& registry, int instance, int colorDepth, const char* name,
+bool KeyRefusedWriting(Registry& registry, const char* path)
+{
+    // Asked again for reading: systems differ in what they answer for a missing key, but none
+    // opens one.
+    RegKey key = 0;
+    if (registry.OpenKey(HiveLocalMachine, path, KeyQueryValue, &key) != RegSuccess) return false;
+    registry.CloseKey(key);
+    return true;
+}
+
+bool WriteMode(Registry& registry, int instance, int colorDepth, const char* name,
                RefreshChoice choice)
+{
+    char text[16];
+    FormatChoiceText(choice, text, sizeof text);
+    return WriteModeText(registry, instance, colorDepth, name, text);
+}
+
+bool WriteModeText(Registry& registry, int instance, int colorDepth, const char* name,
+                   const char* text)
 {
     char path[RefreshKeyPathSize];
     BuildModeKeyPath(instance, colorDepth, name, path, sizeof path);
     RegKey key = 0;
-    if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess) return;
-    if (choice.kind == RefreshChoice::Adapter) {
-        registry.DeleteValue(key, RefreshRateValue);
-    } else {
-        char text[16];
-        FormatChoiceText(choice, text, sizeof text);
-        SetTextValue(registry, key, RefreshRateValue, text);
+    if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess)
+        return !KeyRefusedWriting(registry, path);
+    if (text[0]) {
+        const bool written = SetTextValue(registry, key, RefreshRateValue, text) == RegSuccess;
+        registry.CloseKey(key);
+        return written;
     }
+    // Deleting a value that is not there leaves the registry as wanted.
+    const RegResult result = registry.DeleteValue(key, RefreshRateValue);
     registry.CloseKey(key);
+    return DeletedOrAbsent(registry, HiveLocalMachine, path, RefreshRateValue, result);
 }
 
-void WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSetting setting)
+bool WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSetting setting)
 {
+    bool written = true;
     int count = ListedInstanceCount(list);
     for (int slot = 0; slot < count; ++slot) {
         char path[RefreshKeyPathSize];
         BuildAdapterDefaultKeyPath(list.adapters[slot], path, sizeof path);
         RegKey key = 0;
-        if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess) continue;
-        SetTextValue(registry, key, RefreshRateValue, AdapterSettingText(setting));
+        if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess) {
+            if (KeyRefusedWriting(registry, path)) written = false;
+            continue;
+        }
+        if (SetTextValue(registry, key, RefreshRateValue, AdapterSettingText(setting)) !=
+            RegSuccess)
+            written = false;
         registry.CloseKey(key);
     }
+    return written;
 }
 
 int ListedInstanceCount(const AdapterList& list)

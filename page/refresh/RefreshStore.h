@@ -4,8 +4,8 @@
 //                                            "RefreshRate": the stored choice
 //   <instance>\DEFAULT                       "RefreshRate": the adapter setting
 // Every operation opens only keys that exist (it never creates one) and closes what it opened
-// before it returns. Failures are silent: a key that does not open reads as absent or is
-// skipped, and failed writes are ignored.
+// before it returns. A key that does not exist reads as absent and is skipped when writing;
+// the writers tell whether the registry refused anything, so the dialog can say so.
 #pragma once
 
 #include "page/refresh/ModeTable.h"
@@ -32,12 +32,20 @@ void ReadMode(Registry& registry, int instance, int colorDepth, ModeEntry* entry
 AdapterSetting ReadAdapterDefault(Registry& registry, int instance);
 
 // Adapter deletes "RefreshRate"; every other choice sets it. Nothing happens when the mode
-// key does not exist.
-void WriteMode(Registry& registry, int instance, int colorDepth, const char* name,
+// key does not exist. False when the key or the registry refused the change.
+bool WriteMode(Registry& registry, int instance, int colorDepth, const char* name,
                RefreshChoice choice);
+// The same with the "RefreshRate" text itself: empty deletes the value.
+bool WriteModeText(Registry& registry, int instance, int colorDepth, const char* name,
+                   const char* text);
 
-// Sets "RefreshRate" in the default key of every adapter of the list that has one.
-void WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSetting setting);
+// Sets "RefreshRate" in the default key of every adapter of the list that has one; false
+// when any of them refused.
+bool WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSetting setting);
+
+// Whether a key of HKEY_LOCAL_MACHINE that did not open for writing is there all the same, so
+// that the registry refused it; a missing key is no refusal, it is simply skipped.
+bool KeyRefusedWriting(Registry& registry, const char* path);
 
 // How many leading slots of the list hold an instance: writes go to these, in order.
 int ListedInstanceCount(const AdapterList& list);

@@ -12,8 +12,14 @@ namespace tarv {
 //   PROPERTY.PROPERTYINTERFACE\CLSID           @ = class id
 //   CLSID\{...}\ProgID                         @ = ProgID
 //   CLSID\{...}\InProcServer32                 @ = libraryPath  (skipped when libraryPath is null)
-// No ThreadingModel and no handler key: the installer writes those. A failing entry is
-// skipped and the next one is still tried; nothing is reported.
+//                                              ThreadingModel = "Apartment" (with the path)
+// No handler key: the installer writes that. A failing entry is skipped and the next one is
+// still tried; nothing is reported.
 void UpdateServerRegistration(Registry& registry, const char* libraryPath);
+
+// Deletes what UpdateServerRegistration writes and nothing else, child keys first: the server
+// key, the ProgID subkey and the class key, then the ProgID key and its CLSID subkey when they
+// name our class. Keys already gone count as deleted. False when a key could not be deleted.
+bool RemoveServerRegistration(Registry& registry);
 
 }  // namespace tarv

@@ -26,9 +26,35 @@ inline bool Utf8ToCp1252(const std::string& text, std::string* out)
     return true;
 }
 
-// Lines of the form   <number>   "<text>"   between STRINGTABLE's BEGIN and END. Returns the
-// first problem found (a script that does not open, a text outside Latin-1), or "" when the
-// whole table was read.
+// The text of a quoted resource-script string as the resource compiler stores it: \n and \t
+// stand for a line break and a tab, a doubled backslash for one backslash and "" for a quote.
+// False for any other escape.
+inline bool UnescapeRcText(const std::string& quoted, std::string* out)
+{
+    out->clear();
+    for (size_t i = 0; i < quoted.size(); ++i) {
+        const char c = quoted[i];
+        if (c == '"' && i + 1 < quoted.size() && quoted[i + 1] == '"') {
+            *out += '"';
+            ++i;
+        } else if (c != '\\') {
+            *out += c;
+        } else if (i + 1 == quoted.size()) {
+            return false;
+        } else {
+            const char e = quoted[++i];
+            if (e == 'n') *out += '\n';
+            else if (e == 't') *out += '\t';
+            else if (e == '\\') *out += e;
+            else return false;
+        }
+    }
+    return true;
+}
+
+// Lines of the form   <number>[,]   "<text>"   between STRINGTABLE's BEGIN and END. Returns
+// the first problem found (a script that does not open, an escape the resource compiler does
+// not know, a text outside Latin-1), or "" when the whole table was read.
 inline std::string ReadRcStringTable(const char* path, FakeStringTable* table)
 {
     std::ifstream file(path);
@@ -44,9 +70,10 @@ inline std::string ReadRcStringTable(const char* path, FakeStringTable* table)
         const size_t close = line.rfind('"');
         if (digits == std::string::npos || open == std::string::npos || close <= open) continue;
         if (line.find_first_not_of(" \t") != digits) continue;
-        std::string text;
-        if (!Utf8ToCp1252(line.substr(open + 1, close - open - 1), &text))
-            return "character outside Latin-1 in: " + line;
+        std::string unescaped, text;
+        if (!UnescapeRcText(line.substr(open + 1, close - open - 1), &unescaped))
+            return "unknown escape in: " + line;
+        if (!Utf8ToCp1252(unescaped, &text)) return "character outside Latin-1 in: " + line;
         table->strings[(unsigned)std::stoul(line.substr(digits))] = text;
     }
     return "";

@@ -4,6 +4,9 @@
 
 namespace tarv {
 
+// Windows 95 and NT 4.0 before Service Pack 4 know only the basic record.
+static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA must be the basic version record");
+
 bool Win32Platform::GetVersionRecord(VersionRecord* record)
 {
     OSVERSIONINFOA info;
@@ -26,8 +29,10 @@ bool Win32Platform::GetOwnModulePath(char* buffer, unsigned size)
 
 bool Win32Platform::FileExists(const char* path)
 {
-    OFSTRUCT info;
-    return OpenFile(path, &info, OF_EXIST) != HFILE_ERROR;
+    // Not OpenFile: its OFSTRUCT holds at most 128 characters (OFS_MAXPATHNAME), so a file in
+    // a deep folder would read as missing.
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != 0xFFFFFFFF && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace tarv

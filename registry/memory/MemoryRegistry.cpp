@@ -3,6 +3,7 @@
 #include "registry/memory/MemoryKey.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace tarv {
 
@@ -315,6 +316,25 @@ RegResult MemoryRegistry::CloseKey(RegKey key) {
     auto it = handles_.find(key);
     if (it == handles_.end()) return RegInvalidHandle;
     handles_.erase(it);
+    return RegSuccess;
+}
+
+RegResult MemoryRegistry::EnumKey(RegKey key, unsigned long index, char* name,
+                                  unsigned long size) {
+    if (FailsNow()) return failingCode_;
+    Handle* handle = nullptr;
+    RegResult result = LookUp(key, &handle);
+    if (result != RegSuccess) return result;
+    if (!(handle->access & KeyEnumerateSubKeys)) return RegAccessDenied;
+    if (DenyFor(handle->hive, handle->foldedPath) & DenyRead) return RegAccessDenied;
+    if (!name) return RegInvalidParameter;
+    const auto& children = handle->key->children;
+    if (index >= children.size()) return RegNoMoreItems;
+    auto it = children.begin();
+    std::advance(it, index);
+    const std::string& found = it->second->name;
+    if (found.size() + 1 > size) return RegMoreData;
+    std::memcpy(name, found.c_str(), found.size() + 1);
     return RegSuccess;
 }
 

@@ -29,6 +29,7 @@ public:
     RegResult DeleteValue(RegKey key, const char* name) override;
     RegResult DeleteKey(RegHive hive, const char* path) override;
     RegResult CloseKey(RegKey key) override;
+    RegResult EnumKey(RegKey key, unsigned long index, char* name, unsigned long size) override;
 
     // Handles opened or created and not yet closed: tests assert 0 after every operation.
     int OpenHandleCount() const;
@@ -52,7 +53,7 @@ public:
     //   DenyDelete DeleteKey of the key
     //   DenyOpen   OpenKey, and CreateKey when it would open the existing key
     //   DenyCreate CreateKey of the key, whether it exists or not
-    //   DenyRead   QueryValue through any handle to the key
+    //   DenyRead   QueryValue and EnumKey through any handle to the key
     enum { DenyWrite = 1, DenyDelete = 2, DenyOpen = 4, DenyCreate = 8, DenyRead = 16 };
     void DenyOnKey(RegHive hive, const char* path, unsigned deny);
 

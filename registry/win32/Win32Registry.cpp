@@ -90,4 +90,11 @@ RegResult Win32Registry::CloseKey(RegKey key) {
     return result;
 }
 
+RegResult Win32Registry::EnumKey(RegKey key, unsigned long index, char* name,
+                                 unsigned long size) {
+    if (!key) return RegInvalidHandle;
+    if (!name) return RegInvalidParameter;
+    return RegEnumKeyA(ToHkey(key), index, name, size);
+}
+
 }  // namespace tarv

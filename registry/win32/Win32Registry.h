@@ -21,6 +21,7 @@ public:
     // the whole tree, NT refuses.
     RegResult DeleteKey(RegHive hive, const char* path) override;
     RegResult CloseKey(RegKey key) override;
+    RegResult EnumKey(RegKey key, unsigned long index, char* name, unsigned long size) override;
 
     // Keys opened or created through this object and not yet closed (a debugging aid).
     int OpenHandleCount() const { return openHandles_; }

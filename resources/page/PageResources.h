@@ -38,3 +38,6 @@
 #define IDS_TAB_TITLE 1
 #define IDS_VERSION_PREFIX 20
 #define IDS_VERSION_SUFFIX 21
+// After the three sets, one string per language in set order (English, French, German): the
+// registry refused a change of the page or the Refresh Rates dialog.
+#define IDS_NOT_SAVED 118

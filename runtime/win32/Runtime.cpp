@@ -1,3 +1,4 @@
+// Beside the Windows build, linked into both programs; its arrows go only to kernel32.
 // The few runtime pieces a C++ binary needs when it links no C library: the memory functions
 // GCC emits calls to, operator new/delete over the process heap, and the pure-virtual trap.
 #include <windows.h>

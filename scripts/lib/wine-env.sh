@@ -3,8 +3,15 @@
 #   wine_env_start DIR   creates DIR/template (booted once) and starts Xvfb
 #   wine_env_prefix NAME copies the template to a fresh prefix and prints its path
 #   wine_env_stop        stops every wineserver of this run and Xvfb
+#   wine_can_run         whether this machine can start 32-bit Wine at all
+#   wine_can_run_reason  what the kernel said when it could not
 
 wine_env_start() {
+    if ! wine_can_run; then
+        echo "wine: this machine cannot execute 32-bit programs ($(wine_can_run_reason))," \
+            "so 32-bit Wine cannot start here" >&2
+        return 1
+    fi
     TARV_WINE_ROOT=$1
     rm -rf "$TARV_WINE_ROOT"
     mkdir -p "$TARV_WINE_ROOT"
@@ -58,4 +65,17 @@ wine_env_stop() {
         wait "$TARV_XVFB_PID" 2>/dev/null || true
     fi
     TARV_XVFB_PID=
+}
+
+# 32-bit Wine is a 32-bit Linux program: a kernel built or booted without 32-bit support
+# refuses to execute it ("Exec format error"), whatever is installed. Any other failure is
+# not this one and is left to the tests to report.
+wine_can_run_reason() {
+    local loader=/usr/lib/wine/wine
+    [ -x "$loader" ] || return 0
+    "$loader" --version 2>&1 >/dev/null | grep -o 'Exec format error' | head -n 1
+}
+
+wine_can_run() {
+    [ -z "$(wine_can_run_reason)" ]
 }

@@ -384,5 +384,40 @@ TEST_F(RegistryContract, PathSpellings) {
     EXPECT_EQ(RegFileNotFound, Open("Other", KeyRead, &key));
 }
 
+// Subkeys come back one index at a time with their names as created; the order is the
+// registry's own (sorted without case on NT and in the in-memory registry; the product never
+// depends on it), and the index past the last gives RegNoMoreItems.
+TEST_F(RegistryContract, SubkeysAreEnumeratedByIndexUntilNoMoreItems) {
+    for (const char* sub : {"Gamma", "alpha", "BUS_01&DEV_00&FUNC_00", "Beta\\Deeper"})
+        ASSERT_EQ(RegSuccess, reg().CloseKey(Create(sub)));
+    RegKey key = 0;
+    ASSERT_EQ(RegSuccess, Open("", KeyEnumerateSubKeys, &key));
+    std::vector<std::string> names;
+    char name[64];
+    RegResult result = RegSuccess;
+    for (unsigned long index = 0; index < 10; ++index) {
+        std::memset(name, Marker, sizeof name);
+        result = reg().EnumKey(key, index, name, sizeof name);
+        if (result != RegSuccess) break;
+        names.push_back(name);
+    }
+    EXPECT_EQ(RegNoMoreItems, result);
+    EXPECT_EQ((std::vector<std::string>{"alpha", "Beta", "BUS_01&DEV_00&FUNC_00", "Gamma"}), names);
+    EXPECT_EQ(RegNoMoreItems, reg().EnumKey(key, 4, name, sizeof name));
+    // "Gamma" and its terminator need 6 bytes.
+    EXPECT_EQ(RegMoreData, reg().EnumKey(key, 3, name, 5));
+    EXPECT_EQ(RegSuccess, reg().EnumKey(key, 3, name, 6));
+    EXPECT_STREQ("Gamma", name);
+    EXPECT_EQ(RegSuccess, reg().CloseKey(key));
+
+    // A key without subkeys ends at once; a handle without the enumeration right is refused.
+    ASSERT_EQ(RegSuccess, Open("Gamma", KeyEnumerateSubKeys, &key));
+    EXPECT_EQ(RegNoMoreItems, reg().EnumKey(key, 0, name, sizeof name));
+    EXPECT_EQ(RegSuccess, reg().CloseKey(key));
+    ASSERT_EQ(RegSuccess, Open("", KeyQueryValue, &key));
+    EXPECT_EQ(RegAccessDenied, reg().EnumKey(key, 0, name, sizeof name));
+    EXPECT_EQ(RegSuccess, reg().CloseKey(key));
+}
+
 }  // namespace
 }  // namespace tarv

@@ -5,6 +5,7 @@
 #include "installer/Startup.h"
 #include "installer/StartupOptions.h"
 #include "platform/fake/FakePlatform.h"
+#include "tests/fuzz/ResourceTexts.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -36,6 +37,10 @@ public:
     RegResult DeleteValue(RegKey, const char*) override { return RegInvalidHandle; }
     RegResult DeleteKey(RegHive, const char*) override { return RegFileNotFound; }
     RegResult CloseKey(RegKey) override { return RegInvalidHandle; }
+    RegResult EnumKey(RegKey, unsigned long, char*, unsigned long) override
+    {
+        return RegInvalidHandle;
+    }
 };
 
 const char* const Tokens[] = {
@@ -109,7 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     EmptyRegistry registry;
     InstallerState state;
     std::memset(&state, 0x5A, sizeof state);
-    StartupOutcome outcome = RunStartupDecisions(arguments.c_str(), platform, registry, &state);
+    StartupOutcome outcome = RunStartupDecisions(arguments.c_str(), platform, registry,
+                                                 InstallerTexts(), &state);
 
     Check(state.StringSetBase == 0 || state.StringSetBase == 35 || state.StringSetBase == 70,
           "string set base");

@@ -20,6 +20,7 @@
 #include "registry/memory/MemoryRegistry.h"
 #include "resources/page/PageResources.h"
 #include "resources/page/RefreshResources.h"
+#include "tests/fuzz/ResourceTexts.h"
 #include "tests/unit/FakeModuleVersion.h"
 #include "ui/headless/HeadlessDialog.h"
 #include "ui/headless/HeadlessModalRunner.h"
@@ -34,6 +35,13 @@ using namespace tarv;
 using namespace tarv::installer;
 
 namespace {
+
+// The library's texts, read once.
+FakeStringTable& PageTexts()
+{
+    static FakeStringTable table = ReadTextsOrStop(TARV_PAGE_RC);
+    return table;
+}
 
 const char* const KeyPrefixes[] = {
     "HKEY_LOCAL_MACHINE\\Software\\Tarvello",
@@ -83,6 +91,9 @@ const OwnedKey OwnedKeys[] = {
     {SERVICES "voodoo5\\device0", {"graphicsclocking", "ssth3_swapinterval"}},
     {SERVICES "3dfxvs\\device0", {"graphicsclocking", "ssth3_swapinterval"}},
     {SERVICES "3dfx\\device0\\glide", {"fx_glide_swapinterval"}},
+    {SERVICES "3dfxvs\\device0\\glide", {"fx_glide_swapinterval"}},
+    {"hkey_local_machine\\software\\microsoft\\windows\\currentversion\\shell extensions\\approved",
+     {"{7d2e41c6-3a5f-4b10-9c84-2f61a0d9e375}"}},
     {SERVICES "3dfx\\device0\\d3d", {"ssth3_swapinterval"}},
 };
 // Under MODES only a mode key's "RefreshRate" may change; no key may appear there.
@@ -319,7 +330,8 @@ struct Run {
     {
         platform.existingFiles.insert("C:\\TARV\\TARVPAGE.DLL");
         ResetDialogState(&DialogState);
-        if (RunStartupDecisions("", platform, registry, &installer::Installer) != StartupReady)
+        if (RunStartupDecisions("", platform, registry, installerStrings,
+                                &installer::Installer) != StartupReady)
             return;
         CheckClosed();
         installerRunner.script = [this](int templateId, HeadlessDialog&) {
@@ -344,13 +356,13 @@ struct Run {
     unsigned long long outside = 0;
     MemoryRegistry registry;
     FakePlatform platform;
-    FakeStringTable strings;
+    FakeStringTable& strings = PageTexts();
     FakeModuleVersion version;
     HeadlessDialog dialog;
     HeadlessPageSheet sheet;
     HeadlessModalRunner pageRunner;
     CVDPropPage page{dialog, sheet, registry, platform, version, pageRunner, strings};
-    BuiltInInstallerStrings installerStrings;
+    FakeStringTable& installerStrings = InstallerTexts();
     HeadlessModalRunner installerRunner;
     struct : MessageBoxSink {
         void ShowMessage(const char*, const char*, unsigned) override {}
@@ -377,12 +389,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     case 1: run.platform.PoseAsWindows98(); break;
     case 2: run.platform.PoseAsNt4(); break;
     default: run.platform.PoseAsWindows2000(); break;
-    }
-    // The three special combo items of each language.
-    for (int base : {0, 39, 78}) {
-        run.strings.strings[base + 24] = "Adapter";
-        run.strings.strings[base + 25] = "Default";
-        run.strings.strings[base + 26] = "Optimal";
     }
     run.outside = OutsideTheProduct(run.registry);
     run.Page();

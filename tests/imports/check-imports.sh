@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Checks a shipped binary against what a retail Windows 95 offers: every imported function must
-# be on the allowlist (DLL!Function lines), the subsystem and OS versions must be 4.0, the
-# binary must be 32-bit x86, its exports must be among the given names, it must stay below a
-# size limit and its constructor list must be empty (the small runtime never runs one).
+# be on the allowlist (DLL!Function lines) and imported by name, the subsystem and OS versions
+# must be 4.0, the binary must be 32-bit x86 code a Pentium runs, without the PE directories
+# the Windows 95 loader does not handle (and a DLL with its base relocations), its exports must
+# be among the given names, it must stay below a size limit and its constructor list must be
+# empty (the small runtime never runs one).
 # Usage: check-imports.sh OBJDUMP ALLOWLIST BINARY LINK_MAP MAX_BYTES [--all] EXPORT...
 #   LINK_MAP: the linker's map of BINARY (-Wl,-Map), which tells where the list lies
 #   --all: every listed export must be present (otherwise they are only allowed).
@@ -40,6 +42,31 @@ while read -r import; do
     grep -qxF "$(tr '[:lower:]' '[:upper:]' <<<"$import")" <<<"$allowed" ||
         fail "$name imports $import, which is not on the Windows 95 allowlist"
 done <<<"$imports"
+
+# Every import by name: a retail Windows 95 DLL's ordinals are not those of later versions.
+by_ordinal=$(grep -F '!#' <<<"$imports" | paste -sd ' ')
+[ -z "$by_ordinal" ] || fail "$name imports by ordinal: $by_ordinal"
+
+# Directories the Windows 95 loader does not handle (thread-local storage of a loaded DLL, the
+# load configuration, bound and delay-load imports) must be empty; a DLL, which may not get its
+# preferred base, must carry its base relocations.
+directory() { awk -v e="$1" '$1 == "Entry" && $2 == e { print $3 $4; exit }' <<<"$dump"; }
+for entry in "9:thread-local storage" "a:load configuration" "b:bound import" "d:delay-load import"; do
+    [ "$(directory "${entry%%:*}")" = 0000000000000000 ] || fail "$name has a ${entry#*:} directory"
+done
+case $name in
+*.dll | *.DLL)
+    relocations=$(directory 5)
+    [ -n "$relocations" ] && [ "$relocations" != 0000000000000000 ] ||
+        fail "$name is a DLL without base relocations" ;;
+esac
+
+# Instructions a Pentium (and a Pentium MMX without its MMX unit in use, or a K6) lacks:
+# conditional moves, the P6 floating-point compares, the time-stamp counter and CPUID, and any
+# MMX or SSE register.
+newer=$("$objdump" -d --no-show-raw-insn "$binary" | awk -F'\t' 'NF >= 2 { print $2 }' |
+    grep -Eoi '^(cmov|fcmov|fcomi|fucomi|rdtsc|cpuid)[a-z]*|%x?mm[0-9]+' | sort -u | paste -sd ' ')
+[ -z "$newer" ] || fail "$name uses instructions a Pentium lacks: $newer"
 
 # Exports, from the name pointer table.
 exports=$(awk '/^\[Ordinal\/Name Pointer\] Table/ { t = 1; next } t && /^\t\[/ { print $NF; next } t { t = 0 }' \

@@ -36,6 +36,18 @@ void ExpectComboBoxBehaviour(Dialog& dialog, int combo, const CallSite& site)
     EXPECT_STREQ("", shown) << "no selection, an empty edit field";
     dialog.ComboSetCurSel(combo, 3);
 
+    // Whole texts, case ignored, selecting nothing. No selection empties the field, and a text
+    // set on the field leaves the list without one.
+    EXPECT_EQ(3, dialog.ComboFindStringExact(combo, -1, "oPTIMAL"));
+    EXPECT_EQ(ComboError, dialog.ComboFindStringExact(combo, -1, "7"));
+    dialog.ComboSetCurSel(combo, -1);
+    dialog.GetText(combo, shown, sizeof shown);
+    EXPECT_STREQ("", shown);
+    dialog.SetText(combo, "90");
+    dialog.GetText(combo, shown, sizeof shown);
+    EXPECT_STREQ("90", shown);
+    EXPECT_EQ(ComboError, dialog.ComboGetCurSel(combo));
+
     // Item texts are copied only whole, never past the buffer.
     std::string buffer(16, '#');
     EXPECT_EQ(2, dialog.ComboGetLBText(combo, 1, &buffer[0], 3));

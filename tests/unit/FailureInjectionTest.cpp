@@ -144,6 +144,8 @@ struct World {
     CRefreshRatesDialog refresh;
     installer::InstallerState installer;
     int installState = 0;
+    bool accepted = true;  // the page's apply or the dialog's OK went through
+    size_t Messages() const { return dialog.messages.size() + refreshWindow.messages.size(); }
 };
 
 // The registry as items: "HIVE\path" for a key, "HIVE\path|name" for a value, each with its
@@ -241,6 +243,8 @@ struct Operation {
     // last phase's steps are judged from it.
     std::vector<std::function<void(World&)>> phases;
     StepList steps;  // installer operations only
+    // The page and the dialog say once that a change was refused, and only then refuse.
+    bool reportsRefusal = false;
 };
 
 void PoseAs(World& world, const Machine& machine)
@@ -273,27 +277,40 @@ void OpenRefreshAndChoose(World& world, bool linkAll)
 const Operation Operations[] = {
     {"PageInitRepairsTheClock", 250, 0, false, "",
      [](World& w, const Machine& m) { PoseAs(w, m); }, {[](World& w) { w.OpenPage(); }}, {}},
-    {"Apply", 175, 1, false, "", OpenAndChange, {[](World& w) { w.page.OnApply(); }}, {}},
+    {"Apply", 175, 1, false, "", OpenAndChange,
+     {[](World& w) { w.accepted = w.page.OnApply(); }}, {}, true},
     {"FactoryDefaultsThenApply", 175, 1, false, "",
      [](World& w, const Machine& m) {
          OpenAndChange(w, m);
          w.page.OnCommand(IDC_FACTORY_DEFAULTS);
      },
-     {[](World& w) { w.page.OnApply(); }}, {}},
+     {[](World& w) { w.accepted = w.page.OnApply(); }}, {}, true},
     {"RefreshInit", 175, 1, true, "", [](World&, const Machine&) {},
      {[](World& w) { w.OpenRefresh(); }}, {}},
     {"RefreshSave", 175, 1, true, "",
      [](World& w, const Machine&) { OpenRefreshAndChoose(w, false); },
-     {[](World& w) { w.refresh.OnCommand(IDC_SAVE); }}, {}},
+     {[](World& w) {
+         w.refresh.OnCommand(IDC_SAVE);
+         w.accepted = w.refreshWindow.messages.empty();
+     }},
+     {}, true},
     {"RefreshSaveLinked", 175, 1, true, "",
      [](World& w, const Machine&) { OpenRefreshAndChoose(w, true); },
      {[](World& w) { w.refresh.OnCommand(IDC_SAVE); }}, {}},
     {"RefreshOk", 175, 1, true, "",
      [](World& w, const Machine&) { OpenRefreshAndChoose(w, false); },
-     {[](World& w) { w.refresh.OnCommand(IdOk); }}, {}},
+     {[](World& w) {
+         w.refresh.OnCommand(IdOk);
+         w.accepted = w.refreshWindow.ended;
+     }},
+     {}, true},
     {"RefreshOkLinked", 175, 1, true, "",
      [](World& w, const Machine&) { OpenRefreshAndChoose(w, true); },
-     {[](World& w) { w.refresh.OnCommand(IdOk); }}, {}},
+     {[](World& w) {
+         w.refresh.OnCommand(IdOk);
+         w.accepted = w.refreshWindow.ended;
+     }},
+     {}, true},
     {"Install", 175, 1, false, StrayDeviceHandler,
      [](World& w, const Machine& m) { w.StartInstaller(m.nt); }, {[](World& w) { w.Install(); }},
      InstallSteps},
@@ -381,6 +398,7 @@ TEST_P(FailureInjection, EveryFailingCallLeavesAnAllowedPartialResult)
     };
     World full;
     prepared(full);
+    const size_t messagesAtStart = full.Messages();
     const Snapshot before = Snap(full.registry);
     full.registry.FailNthCall(0, RegSuccess);
     std::vector<Snapshot> allowed{before};
@@ -392,6 +410,10 @@ TEST_P(FailureInjection, EveryFailingCallLeavesAnAllowedPartialResult)
     const Snapshot& after = allowed.back();
     const Snapshot& lastPhaseStart = allowed[allowed.size() - 2];
     ASSERT_GT(calls, 0u);
+    if (operation.reportsRefusal) {
+        EXPECT_EQ(messagesAtStart, full.Messages()) << "nothing refused, nothing said";
+        EXPECT_TRUE(full.accepted);
+    }
 
     for (RegResult code : FailureCodes) {
         for (unsigned long n = 1; n <= calls; ++n) {
@@ -420,6 +442,18 @@ TEST_P(FailureInjection, EveryFailingCallLeavesAnAllowedPartialResult)
             }
             if (operation.steps) CheckSteps(operation.steps(world, machine), lastPhaseStart, after, result, faults);
             EXPECT_EQ("", faults.str());
+            if (operation.reportsRefusal) {
+                const size_t said = world.Messages() - messagesAtStart;
+                EXPECT_LE(said, 1u) << "one message for one apply";
+                EXPECT_EQ(said == 1, !world.accepted) << "a refusal is said and refused alike";
+                if (result != after) EXPECT_EQ(1u, said) << "a change that did not happen went unsaid";
+                if (said == 1)
+                    EXPECT_EQ(world.strings.strings[IDS_NOT_SAVED],
+                              (world.dialog.messages.empty() ? world.refreshWindow.messages
+                                                             : world.dialog.messages)
+                                  .back()
+                                  .text);
+            }
         }
     }
 }

@@ -1,6 +1,7 @@
 // The installer's dialogs and flows on headless windows with the in-memory registry: a script
 // plays the user, one line of actions per dialog the run opens.
 #include "FakeModuleVersion.h"
+#include "RcStrings.h"
 
 #include "installer/InstallState.h"
 #include "installer/Installation.h"
@@ -126,7 +127,7 @@ protected:
 
     MemoryRegistry registry;
     FakePlatform platform;
-    BuiltInInstallerStrings strings;
+    FakeStringTable strings = ReadRcStrings(TARV_INSTALLER_RC);
     FakeModuleVersion version;
     UserRunner runner;
     MainWindow mainWindow;
@@ -290,13 +291,13 @@ TEST_F(InstallerDialogs, DialogsOpenInTheSystemLanguageAndTheGestureStepsTheCycl
     EXPECT_EQ((std::vector<std::string>{
                   "Tarvello / Nicht installieren",
                   "Tarvello / Ne pas installer",
-                  "Version 1.0 Français",
-                  "Erreur d'installation: Vous devez choisir un modèle de Voodoo5",
+                  Ansi("Version 1.0 Français"),
+                  Ansi("Erreur d'installation: Vous devez choisir un modèle de Voodoo5"),
                   "Tarvello / Bei Weitere Optionen eintragen",
                   "Tarvello / Select Model",
                   "Version 1.0 English",
                   "Tarvello / Der Tarvello wurde",
-                  "Tarvello / Le Tarvello a été",
+                  Ansi("Tarvello / Le Tarvello a été"),
               }),
               seen);
 }
@@ -381,9 +382,9 @@ TEST_F(InstallerDialogs, ARefusedRegistryChangeIsReportedInsteadOfSuccess)
             RunMaintenanceFlow(refusingSystem, installState);
         EXPECT_EQ(c.dialogs, runner.templatesRun);
         ASSERT_EQ(1u, mainWindow.shown.size());
-        EXPECT_STREQ(FindInstallerString(c.message), mainWindow.shown[0].text.c_str());
-        EXPECT_STREQ(FindInstallerString((c.message - 1) / 35 * 35 + StrNoModelCaption),
-                     mainWindow.shown[0].caption.c_str());
+        EXPECT_EQ(strings.strings.at(c.message), mainWindow.shown[0].text);
+        EXPECT_EQ(strings.strings.at((c.message - 1) / 35 * 35 + StrNoModelCaption),
+                  mainWindow.shown[0].caption);
         EXPECT_EQ(MessageIconError, mainWindow.shown[0].style);
     }
 }

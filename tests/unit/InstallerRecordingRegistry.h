@@ -69,6 +69,13 @@ public:
         return result;
     }
 
+    RegResult EnumKey(RegKey key, unsigned long index, char* name, unsigned long size) override
+    {
+        RegResult result = inner_.EnumKey(key, index, name, size);
+        Note("enum " + paths_[key] + " " + std::to_string(index), result);
+        return result;
+    }
+
     // Operations whose text starts with prefix, in order.
     std::vector<std::string> Calls(const std::string& prefix = "") const
     {

@@ -93,6 +93,9 @@ const std::string Product5500 =
     "\"DefaultClock\"=\"166\"\n\"EnableClock\"=\"0\"\n\"ColorDepth\"=\"8\"\n"
     "\"LinkAllColorDepths\"=\"0\"\n\n";
 const std::string Instance = "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Class\\Display\\";
+const std::string ApprovedKey =
+    "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved]\n";
+const std::string Approved = ApprovedKey + ClassId + "=\"Tarvello\"\n\n";
 
 // --- The scenarios shared with the Wine tests ---------------------------------------------
 
@@ -179,6 +182,21 @@ TEST_F(InstallerRegistry, ReinstallationOverwritesThePagesChoices)
     ExpectRegistry(Product5500 + DisplayHandler + ServerKey);
 }
 
+TEST_F(InstallerRegistry, OnlyAReinstallationResetsTheBoardsClockAndSwapValues)
+{
+    const std::string board = Instance + "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n" + Instance +
+                              "0000\\Glide]\n\"FX_GLIDE_SWAPINTERVAL\"=\"0\"\n\n";
+    Seed(board);
+    state.adapters[0] = 0;
+    state.adapterCount = 1;
+    Install();
+    ExpectRegistry(board + Product5500 + DisplayHandler + ServerKey);
+    RemoveComponents(registry, state, Detect());
+    Install();
+    ExpectRegistry(Instance + "0000\\DEFAULT]\n\n" + Instance + "0000\\Glide]\n\n" + Product5500 +
+                   DisplayHandler + ServerKey);
+}
+
 TEST_F(InstallerRegistry, AdvancedPanelReplacesAnExistingDisplayHandler)
 {
     Seed(DisplayHandler);
@@ -200,7 +218,7 @@ TEST_F(InstallerRegistry, AdvancedPanelChoiceCountsOnlyOnWindows9x)
 {
     state.OsFlavor = WinNT5;
     Install(Model5500, true);
-    ExpectRegistry(Product5500 + DisplayHandler + ServerKey);
+    ExpectRegistry(Product5500 + DisplayHandler + ServerKey + Approved);
 }
 
 TEST_F(InstallerRegistry, WriteInstallKeyStopsAtTheFirstValueThatFails)
@@ -326,6 +344,61 @@ TEST_F(InstallerRegistry, RemovalTakesTheKeysOfDllRegisterServerAlong)
     EXPECT_EQ(ClassKeyPresent, Detect());
 }
 
+// The ProgID's name is generic: removal deletes it only while its CLSID names our class.
+TEST_F(InstallerRegistry, RemovalKeepsAProgIdOfAnotherProgram)
+{
+    const std::string progId = "[HKEY_CLASSES_ROOT\\PROPERTY.PROPERTYINTERFACE]\n@=\"P\"\n\n"
+                               "[HKEY_CLASSES_ROOT\\PROPERTY.PROPERTYINTERFACE\\CLSID]\n@=";
+    const struct {
+        const char* classId;
+        bool ours;
+    } cases[] = {
+        {"\"{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}\"", true},
+        {"\"{7d2e41c6-3a5f-4b10-9c84-2f61a0d9e375}\"", true},
+        {"\"{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E376}\"", false},
+        {"\"{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}x\"", false},
+        {"hex:7b,37", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.classId);
+        MemoryRegistry system;
+        ASSERT_TRUE(system.LoadRegText("REGEDIT4\n\n" + progId + c.classId + "\n\n" + ServerKey, nullptr));
+        EXPECT_TRUE(RemoveComponents(system, state, DetectInstallState(system)));
+        EXPECT_EQ(Canonical("[HKEY_CLASSES_ROOT\\CLSID]\n\n" +
+                            (c.ours ? std::string() : progId + c.classId + "\n\n")),
+                  system.SaveRegText());
+        EXPECT_EQ(0, system.OpenHandleCount());
+    }
+}
+
+// The approved list: written on the NT flavours, taken away by removal on every flavour,
+// never a reason to call the system installed.
+TEST_F(InstallerRegistry, TheShellsApprovedListEntryComesAndGoes)
+{
+    const std::string other = ApprovedKey + "\"{00000000-0000-0000-0000-00000000000A}\"=\"Other\"\n\n";
+    for (OsFlavor flavour : {Win9x, WinNT4, WinNT5}) {
+        SCOPED_TRACE(flavour);
+        MemoryRegistry system;
+        ASSERT_TRUE(system.LoadRegText("REGEDIT4\n\n" + other, nullptr));
+        state.OsFlavor = flavour;
+        InstallComponents(system, state, LibraryPath, 120, 220, Model5500, false);
+        const bool nt = flavour != Win9x;
+        const std::string otherWithOurs =
+            other.substr(0, other.size() - 1) + ClassId + "=\"Tarvello\"\n\n";
+        EXPECT_EQ(Canonical(Product5500 + DisplayHandler + ServerKey + (nt ? otherWithOurs : other)),
+                  system.SaveRegText());
+        // A run on another flavour (forced at installation, say) still takes it away.
+        state.OsFlavor = nt ? Win9x : WinNT5;
+        EXPECT_TRUE(RemoveComponents(system, state, DetectInstallState(system)));
+        EXPECT_EQ(0, DetectInstallState(system));
+        EXPECT_EQ(std::string::npos, system.SaveRegText().find("=\"Tarvello\""));
+        EXPECT_NE(std::string::npos, system.SaveRegText().find("=\"Other\""));
+        EXPECT_EQ(0, system.OpenHandleCount());
+    }
+    Seed(Approved);
+    EXPECT_EQ(0, Detect());
+}
+
 TEST_F(InstallerRegistry, AProductKeyThatCannotBeDeletedStopsEverything)
 {
     const std::string installed = Product5500 + DisplayHandler + ServerKey + Instance +
@@ -356,8 +429,8 @@ TEST_F(InstallerRegistry, RemovalDeletesChildBeforeParentAndResetsAdaptersInList
                   "delete key HKCR\\" + std::string(ServerKeyPath),
                   "delete key HKCR\\" + std::string(ClassProgIdKeyPath) + " failed",
                   "delete key HKCR\\" + std::string(ClassKeyPath),
-                  "delete key HKCR\\" + std::string(ProgIdClassKeyPath) + " failed",
-                  "delete key HKCR\\PROPERTY.PROPERTYINTERFACE failed",
+                  "open HKCR\\" + std::string(ProgIdClassKeyPath) + " access 0x1 failed",
+                  "open HKLM\\" + std::string(ApprovedKeyPath) + " access 0x2 failed",
                   // The driver keys are absent here: opened only, never created.
                   "open " + display + "0001\\DEFAULT access 0x6 failed",
                   "open " + display + "0001\\Glide access 0x6 failed",
@@ -380,7 +453,7 @@ TEST_F(InstallerRegistry, RemovalOnWindows9xWithoutAdaptersTouchesNoDriverValue)
     Seed(Product5500 + Instance + "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n");
     RecordingRegistry recorder(registry);
     RemoveComponents(recorder, state, Detect());
-    EXPECT_EQ(1u, recorder.log.size());
+    EXPECT_EQ(2u, recorder.log.size());  // the product key and the approved list
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software]\n\n" + Instance +
                    "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n");
 }
@@ -393,7 +466,8 @@ TEST_F(InstallerRegistry, NtResetClearsTheServiceKeyOnceAndBothSwapIntervals)
     EXPECT_EQ((std::vector<std::string>{
                   "open " + services + "3dfxvs\\Device0 access 0x6 failed",
                   "open " + services + "3Dfx\\Device0\\Glide access 0x6 failed",
-                  "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed"}),
+                  "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed",
+                  "open " + services + "3dfxvs\\Device0\\glide access 0x6 failed"}),
               recorder.log);
 
     Seed("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0]\n"
@@ -406,10 +480,25 @@ TEST_F(InstallerRegistry, NtResetClearsTheServiceKeyOnceAndBothSwapIntervals)
                   "delete value " + services + "3dfxvs\\Device0 SSTH3_SWAPINTERVAL",
                   "close " + services + "3dfxvs\\Device0",
                   "open " + services + "3Dfx\\Device0\\Glide access 0x6 failed",
-                  "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed"}),
+                  "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed",
+                  "open " + services + "3dfxvs\\Device0\\glide access 0x6 failed"}),
               recorder.log);
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0]\n"
                    "\"Other\"=\"1\"\n\n");
+}
+
+TEST_F(InstallerRegistry, NtResetAlsoClearsTheKeyGlideReads)
+{
+    const std::string services = "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\";
+    const std::string deviceMap =
+        "[HKEY_LOCAL_MACHINE\\HARDWARE\\DEVICEMAP\\VIDEO]\n\"\\\\Device\\\\Video0\"="
+        "\"\\\\REGISTRY\\\\Machine\\\\System\\\\CurrentControlSet\\\\Services\\\\Voodoo5\\\\Device0\"\n\n";
+    const std::string off = "\"FX_GLIDE_SWAPINTERVAL\"=\"0\"\n";
+    Seed(deviceMap + services + "Voodoo5\\Device0\\glide]\n" + off + "\n" + services +
+         "3Dfx\\Device0\\Glide]\n" + off + "\n");
+    ResetDriverValues(registry, WinNT4, 0);
+    ExpectRegistry(deviceMap + services + "Voodoo5\\Device0\\glide]\n\n" + services +
+                   "3Dfx\\Device0\\Glide]\n\n");
 }
 
 TEST_F(InstallerRegistry, MissingDriverValuesAreIgnored)

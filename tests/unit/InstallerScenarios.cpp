@@ -44,6 +44,7 @@ const std::vector<WatchedKey>& WatchedKeys()
             {HiveLocalMachine, DeviceHandlerKeyPath, {""}},
             {HiveClassesRoot, ClassKeyPath, {""}},
             {HiveClassesRoot, ServerKeyPath, {"", "ThreadingModel"}},
+            {HiveLocalMachine, ApprovedKeyPath, {ClassIdText}},
         };
         for (const char* instance : {"0000", "0001", "0002", "0003"}) {
             k.push_back({HiveLocalMachine, display + instance, {"DriverDesc"}});
@@ -385,6 +386,10 @@ void RemoveOnWindows98WithTwoAdapters(Registry& registry)
     HANDLERS "Display\\Shellex\\PropertySheetHandlers\\Tarvello]\n" \
     "@=" CLASS_ID "\n\n"
 
+#define APPROVED_KEY \
+    "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved]\n"
+#define APPROVED APPROVED_KEY CLASS_ID "=\"Tarvello\"\n\n"
+
 #define DEVICE_HANDLER \
     HANDLERS "Device\\Shellex\\PropertySheetHandlers\\Tarvello]\n" \
     "@=" CLASS_ID "\n\n"
@@ -399,13 +404,14 @@ const std::vector<Scenario>& SharedScenarios()
 
         // On NT an existing Device handler key is left alone.
         {"InstallWithForceNt4", DEVICE_HANDLER, InstallWithForceNt4,
-         PRODUCT_5500 "\"ForceNT4\"=\"1\"\n\n" DISPLAY_HANDLER DEVICE_HANDLER SERVER_KEYS},
+         PRODUCT_5500 "\"ForceNT4\"=\"1\"\n\n" DISPLAY_HANDLER DEVICE_HANDLER SERVER_KEYS APPROVED},
 
         // The NT 4 keys lose their values; the Windows 2000 service key keeps its clock.
         {"RemovalOnNt4",
-         PRODUCT_5500 "\"ForceNT4\"=\"1\"\n\n" DISPLAY_HANDLER SERVER_KEYS NT_DRIVER_VALUES,
+         PRODUCT_5500 "\"ForceNT4\"=\"1\"\n\n" DISPLAY_HANDLER SERVER_KEYS NT_DRIVER_VALUES APPROVED,
          RemoveOnNt4,
          EMPTY_PARENTS
+         APPROVED_KEY "\n"
          SERVICES "Voodoo5\\Device0]\n\n"
          SERVICES "3dfxvs\\Device0]\n"
          "\"GraphicsClocking\"=dword:000000b4\n\n"
@@ -427,6 +433,7 @@ const std::vector<ScenarioRoot>& ScenarioRoots()
         {HiveLocalMachine, DisplayHandlerKeyPath},
         {HiveLocalMachine, DeviceHandlerKeyPath},
         {HiveClassesRoot, ClassKeyPath},
+        {HiveLocalMachine, ApprovedKeyPath},
         {HiveLocalMachine, "System\\CurrentControlSet\\Services\\Class\\Display\\0000"},
         {HiveLocalMachine, "System\\CurrentControlSet\\Services\\Class\\Display\\0001"},
         {HiveLocalMachine, "System\\CurrentControlSet\\Services\\Class\\Display\\0002"},

@@ -1,6 +1,7 @@
 // The installer's start-up decisions: options, language, flavour, limits and the library path.
 #include "CallSite.h"
 #include "InstallerRecordingRegistry.h"
+#include "RcStrings.h"
 
 #include "installer/CommandLine.h"
 #include "installer/LibraryPath.h"
@@ -32,7 +33,8 @@ protected:
     StartupOutcome Start(const std::string& arguments, CallSite site = CallSite())
     {
         CallerTrace trace(site);
-        StartupOutcome outcome = RunStartupDecisions(arguments.c_str(), platform, registry, &state);
+        StartupOutcome outcome =
+            RunStartupDecisions(arguments.c_str(), platform, registry, strings, &state);
         EXPECT_EQ(0, registry.OpenHandleCount()) << "keys left open";
         return outcome;
     }
@@ -74,6 +76,7 @@ protected:
 
     FakePlatform platform;
     MemoryRegistry registry;
+    FakeStringTable strings = ReadRcStrings(TARV_INSTALLER_RC);
     InstallerState state;
 };
 
@@ -244,7 +247,7 @@ TEST_F(InstallerStartup, NtKeepsTheAdapterListEmpty)
     Seed("[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Class\\Display\\0000]\n"
          "\"DriverDesc\"=\"3dfx Voodoo5 5500 AGP\"\n\n");
     RecordingRegistry recorder(registry);
-    ASSERT_EQ(StartupReady, RunStartupDecisions("", platform, recorder, &state));
+    ASSERT_EQ(StartupReady, RunStartupDecisions("", platform, recorder, strings, &state));
     EXPECT_EQ(WinNT5, state.OsFlavor);
     EXPECT_EQ(0, state.adapterCount);
     EXPECT_EQ(-1, state.adapters[0]);
@@ -323,14 +326,14 @@ TEST_F(InstallerStartup, MissingLibraryStopsBeforeAnyRegistryAccess)
 {
     platform.existingFiles.clear();
     RecordingRegistry recorder(registry);
-    EXPECT_EQ(StartupLibraryMissing,
-              RunStartupDecisions("forcelang(german) forcent4", platform, recorder, &state));
+    EXPECT_EQ(StartupLibraryMissing, RunStartupDecisions("forcelang(german) forcent4", platform,
+                                                         recorder, strings, &state));
     EXPECT_TRUE(recorder.log.empty());
     EXPECT_EQ(70, state.StringSetBase);  // the not-found message comes from the German set
 
     platform.existingFiles.insert(LibraryPath);
     platform.modulePathKnown = false;
-    EXPECT_EQ(StartupLibraryMissing, RunStartupDecisions("", platform, recorder, &state));
+    EXPECT_EQ(StartupLibraryMissing, RunStartupDecisions("", platform, recorder, strings, &state));
     EXPECT_TRUE(recorder.log.empty());
 }
 
@@ -377,6 +380,13 @@ TEST_F(InstallerStartup, InstallerPathsTooLongForTheLibraryPathMeanNotFound)
     platform.existingFiles.insert(directory + "TARVPAGE.DLL");
     EXPECT_EQ(StartupLibraryMissing, Start(""));
     EXPECT_STREQ("", state.LibraryPath);
+    // A longer installer name: its own path takes all of MAX_PATH, the library path 253.
+    directory = "C:\\" + std::string(237, 'd') + "\\";
+    platform.modulePath = directory + "TARVELLO-SETUP.EXE";
+    ASSERT_EQ(259u, platform.modulePath.size());
+    platform.existingFiles.insert(directory + "TARVPAGE.DLL");
+    EXPECT_EQ(StartupReady, Start(""));
+    EXPECT_EQ(directory + "TARVPAGE.DLL", state.LibraryPath);
     // An own path of several kilobytes cannot even be had.
     platform.modulePath = "C:\\" + std::string(5000, 'd') + "\\TARVINST.EXE";
     EXPECT_EQ(StartupLibraryMissing, Start(""));

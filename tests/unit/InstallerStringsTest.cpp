@@ -1,54 +1,32 @@
-// The installer's string table: its three sets, and the resource script generated from it.
+// The installer's string table, read from its resource script as the program loads it: its
+// three sets, and how the shared reader takes the script's quoting.
 #include "installer/InstallerStrings.h"
+#include "tests/unit/RcStrings.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
 
+using namespace tarv;
 using namespace tarv::installer;
 
 namespace {
 
-const char RcPath[] = TARV_SOURCE_DIR "/resources/installer/InstallerStrings.rc";
+const char RcPath[] = TARV_INSTALLER_RC;
 
-std::string RcQuote(const char* text)
+const FakeStringTable& Strings()
 {
-    std::string quoted = "\"";
-    for (const char* p = text; *p; ++p) {
-        if (*p == '\n')
-            quoted += "\\n";
-        else if (*p == '\\')
-            quoted += "\\\\";
-        else if (*p == '"')
-            quoted += "\"\"";
-        else
-            quoted += *p;
-    }
-    return quoted + "\"";
+    static const FakeStringTable table = ReadRcStrings(RcPath);
+    return table;
 }
 
-// The resource script as it must read for the current table.
-std::string RenderRc()
+const char* FindInstallerString(unsigned number)
 {
-    std::ostringstream rc;
-    rc << "#pragma code_page(65001)\n"
-          "// The installer's texts: English 1-35, French 36-70, German 71-105; numbers 28, 34\n"
-          "// and 35 of each set are reserved. Generated from installer/InstallerStrings.cpp:\n"
-          "// after changing the table, run installer_tests with TARV_WRITE_INSTALLER_RC=1 set.\n"
-          "\n"
-          "LANGUAGE 9, 1\n"
-          "\n"
-          "STRINGTABLE\n"
-          "BEGIN\n";
-    for (unsigned i = 0; i < InstallerStringCount; ++i)
-        rc << "    " << InstallerStringTable[i].number << ", "
-           << RcQuote(InstallerStringTable[i].text) << "\n";
-    rc << "END\n";
-    return rc.str();
+    auto found = Strings().strings.find(number);
+    return found == Strings().strings.end() ? nullptr : found->second.c_str();
 }
 
 std::string ReadFile(const char* path)
@@ -66,17 +44,6 @@ std::string Text(int number)
 }
 
 }  // namespace
-
-TEST(InstallerStrings, ResourceScriptMatchesTheTable)
-{
-    std::string expected = RenderRc();
-    if (std::getenv("TARV_WRITE_INSTALLER_RC")) {
-        std::ofstream(RcPath, std::ios::binary) << expected;
-    }
-    EXPECT_EQ(expected, ReadFile(RcPath))
-        << "resources/installer/InstallerStrings.rc is out of date; rerun with "
-           "TARV_WRITE_INSTALLER_RC=1";
-}
 
 TEST(InstallerStrings, AccentedTextsAreUtf8InTheScript)
 {
@@ -99,7 +66,7 @@ TEST(InstallerStrings, ThreeParallelSetsWithTheReservedNumbersAbsent)
                 EXPECT_NE(nullptr, FindInstallerString(number)) << number;
         }
     }
-    EXPECT_EQ(96u, InstallerStringCount);
+    EXPECT_EQ(96u, Strings().strings.size());
     EXPECT_EQ(nullptr, FindInstallerString(0));
     EXPECT_EQ(nullptr, FindInstallerString(106));
 
@@ -111,9 +78,9 @@ TEST(InstallerStrings, ThreeParallelSetsWithTheReservedNumbersAbsent)
     EXPECT_EQ("TARV_class", Text(StrClassName));
     EXPECT_EQ("TARVPAGE.DLL", Text(70 + StrLibraryName));
     EXPECT_EQ(" ", Text(35 + StrMaintenanceLine3));
-    EXPECT_EQ("Ré&installer", Text(35 + StrReinstall));
-    EXPECT_EQ("Sie müssen ein Voodoo5 Karte haben", Text(70 + StrNoModelText));
-    EXPECT_EQ(0u, Text(35 + StrRemovalIncomplete).find("Le Tarvello n'a pas pu être supprimé "));
+    EXPECT_EQ(Ansi("Ré&installer"), Text(35 + StrReinstall));
+    EXPECT_EQ(Ansi("Sie müssen ein Voodoo5 Karte haben"), Text(70 + StrNoModelText));
+    EXPECT_EQ(0u, Text(35 + StrRemovalIncomplete).find(Ansi("Le Tarvello n'a pas pu être supprimé ")));
 }
 
 TEST(InstallerStrings, LibraryNotFoundMessagesBreakAfterTheirHeading)
@@ -121,16 +88,43 @@ TEST(InstallerStrings, LibraryNotFoundMessagesBreakAfterTheirHeading)
     EXPECT_EQ(0u, Text(StrLibraryNotFound).find("Install Aborted\n\nTARVPAGE.DLL NOT FOUND: "));
     EXPECT_EQ(0u, Text(35 + StrLibraryNotFound).find("Installation interrompue:\n\nLe fichier "));
     EXPECT_EQ(0u, Text(70 + StrLibraryNotFound).find("Installationsabbruch\n\nTARVPAGE.DLL NICHT"));
-    EXPECT_NE(std::string::npos, Text(35 + StrLibraryNotFound).find("doit être dans le même répertoire"));
+    EXPECT_NE(std::string::npos,
+              Text(35 + StrLibraryNotFound).find(Ansi("doit être dans le même répertoire")));
 }
 
-TEST(InstallerStrings, BuiltInSourceTruncatesAndReportsAbsentNumbers)
+TEST(InstallerStrings, LoadedTextsAreTruncatedAndAbsentNumbersEmpty)
 {
-    BuiltInInstallerStrings strings;
+    FakeStringTable strings = Strings();
     char buffer[8];
-    EXPECT_TRUE(strings.LoadInstallerString(StrLibraryName, buffer, sizeof buffer));
+    strings.LoadText(StrLibraryName, buffer, sizeof buffer);
     EXPECT_STREQ("TARVPAG", buffer);
     buffer[0] = 'x';
-    EXPECT_FALSE(strings.LoadInstallerString(28, buffer, sizeof buffer));
+    strings.LoadText(28, buffer, sizeof buffer);
     EXPECT_STREQ("", buffer);
+}
+
+// The resource compiler's escapes, as windres turns them into the string resource; anything
+// else is refused rather than read as some other text.
+TEST(RcStringTableReader, TakesTheResourceCompilersEscapes)
+{
+    const struct {
+        const char* quoted;
+        bool known;
+        const char* text;
+    } cases[] = {
+        {"plain", true, "plain"},
+        {"a\\n\\nb", true, "a\n\nb"},
+        {"tab\\tstop", true, "tab\tstop"},
+        {"C:\\\\TARV", true, "C:\\TARV"},
+        {"say \"\"hi\"\"", true, "say \"hi\""},
+        {"\\x41", false, ""},
+        {"ends in \\", false, ""},
+    };
+    for (const auto& c : cases) {
+        std::string text;
+        EXPECT_EQ(c.known, UnescapeRcText(c.quoted, &text)) << c.quoted;
+        if (c.known) {
+            EXPECT_EQ(c.text, text) << c.quoted;
+        }
+    }
 }

@@ -415,6 +415,56 @@ TEST_F(PageTest, ReopeningStartsAfreshFromTheRegistry)
     EXPECT_EQ(changedBefore + 1, sheet.changedCount);
 }
 
+TEST_F(PageTest, ClockExactlyAtALimitLoadsSilentlyAndWritesNothing)
+{
+    for (const char* clock : {"120", "220"}) {
+        SCOPED_TRACE(clock);
+        SeedWin98(1, clock);
+        const std::string before = registry.SaveRegText();
+        Open();
+        EXPECT_TRUE(dialog.messages.empty());
+        EXPECT_EQ(std::stoi(clock), Trackbar().position);
+        EXPECT_EQ(before, registry.SaveRegText());
+    }
+}
+
+// A user without administrator rights: the clock's key refuses writes. The rest is written,
+// the page says so once in its own language, and the sheet stays open and modified.
+TEST_F(PageTest, ARefusedApplyIsSaidInThePagesLanguageAndKeepsTheSheetOpen)
+{
+    platform.language = 0x040C;  // French
+    SeedWin98(1, "175");
+    registry.DenyOnKey(HiveLocalMachine, (std::string(Instance0) + "\\DEFAULT").c_str(),
+                       MemoryRegistry::DenyWrite);
+    Open();
+    Click(IDC_OPENGL_SWAP);
+    MoveTrackbar(190);
+    EXPECT_FALSE(page.OnApply()) << "the sheet is told to stay open";
+    ExpectAllClosed();
+    ASSERT_EQ(1u, dialog.messages.size());
+    EXPECT_EQ(strings.strings[IDS_NOT_SAVED + 1], dialog.messages[0].text);
+    EXPECT_EQ(strings.strings[IDS_SET_SIZE + IDS_TAB_TITLE], dialog.messages[0].caption);
+    EXPECT_EQ("175", Value(std::string(Instance0) + "\\DEFAULT", "Grxclock"));
+    EXPECT_EQ("0", Value(std::string(Instance0) + "\\Glide", "FX_GLIDE_SWAPINTERVAL"));
+    EXPECT_TRUE(sheet.sheetModified);
+    EXPECT_TRUE(page.modifiedSignalled);
+
+    page.OnReset();  // Cancel
+    EXPECT_FALSE(sheet.sheetModified);
+}
+
+TEST_F(PageTest, ASwapIntervalUnreadableAtLoadStillTakesTheUsersChangeAtApply)
+{
+    SeedWin98(0, "166");
+    const std::string glide = std::string(Instance0) + "\\Glide";
+    Seed(Section(glide));
+    registry.DenyOnKey(HiveLocalMachine, glide.c_str(), MemoryRegistry::DenyRead);
+    Open();
+    Click(IDC_OPENGL_SWAP);
+    EXPECT_TRUE(page.OnApply());
+    EXPECT_EQ("0", Value(glide, "FX_GLIDE_SWAPINTERVAL"));
+}
+
 TEST_F(PageTest, WidestLimitsGiveATrackbarOf141Positions)
 {
     Seed(Product(100, 240, 1) + Voodoo5(Instance0, "150"));

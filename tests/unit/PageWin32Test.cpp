@@ -102,6 +102,24 @@ TEST(PropertyPageDescriptionTest, IsTheFirstLayoutWithCallback)
     EXPECT_NE(nullptr, description->pfnCallback);
 }
 
+// Template 501 carries pop-up styles. A comctl32 that leaves them on the page window, rather
+// than making it a child as Wine's does, still gets the page object from the description.
+TEST(PropertyPageDescriptionTest, APageWindowWithPopUpStylesFindsItsObject)
+{
+    InitCommonControls();  // the template's trackbar
+    RecordingLogic logic;
+    Win32Dialog dialog;
+    CPropertyPage page(GetModuleHandleA(0), IDD_SETTINGS_PAGE, logic, dialog);
+    PROPSHEETPAGEA* description = page.Description();
+    HWND window = CreateDialogParamA(GetModuleHandleA(0), description->pszTemplate, 0,
+                                     description->pfnDlgProc, (LPARAM)description);
+    ASSERT_NE(nullptr, window);
+    EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) & WS_CHILD);
+    EXPECT_EQ(std::vector<std::string>{"init"}, logic.calls);
+    EXPECT_EQ(window, dialog.Window());
+    DestroyWindow(window);
+}
+
 TEST_F(PropertyPageTest, PageWindowComesFromTemplate501)
 {
     EXPECT_EQ(std::vector<std::string>{"init"}, logic.calls);
@@ -386,7 +404,8 @@ TEST(PageResourcesTest, TemplateHeader)
     EXPECT_EQ("MS Sans Serif", face);
 }
 
-// The three string sets at 1-39, 40-78 and 79-117, in the system's ANSI code page.
+// The three string sets at 1-39, 40-78 and 79-117, then one string per language, in the
+// system's ANSI code page.
 TEST(PageResourcesTest, StringSets)
 {
     HMODULE module = GetModuleHandleA(0);
@@ -400,6 +419,8 @@ TEST(PageResourcesTest, StringSets)
         {60, " Fran\xE7" "ais"}, {61, "Fr\xE9quences de rafra\xEE" "chissement"}, {78, "Annuler"},
         {79, "Tarvo"}, {95, "\xDC" "ber"}, {97, "Author: Ansgar Lindqvist"}, {99, " Deutsch"},
         {85, "G&rafik Takt Anpassung aktivieren"}, {117, "Abbruch"},
+        {119, "Les r\xE9glages n'ont pas pu \xEAtre enregistr\xE9s : le registre a refus\xE9 une "
+              "modification. Sous Windows NT, 2000 et XP, seul un administrateur peut les modifier."},
     };
     for (const auto& sample : samples) {
         char text[512];
@@ -407,8 +428,8 @@ TEST(PageResourcesTest, StringSets)
         EXPECT_STREQ(sample.text, text) << sample.id;
     }
     char text[16];
-    for (UINT id = 1; id <= 117; ++id) EXPECT_GT(LoadStringA(module, id, text, sizeof text), 0) << id;
-    EXPECT_EQ(0, LoadStringA(module, 118, text, sizeof text));
+    for (UINT id = 1; id <= 120; ++id) EXPECT_GT(LoadStringA(module, id, text, sizeof text), 0) << id;
+    EXPECT_EQ(0, LoadStringA(module, 121, text, sizeof text));
     EXPECT_EQ(0, LoadStringA(module, 0, text, sizeof text));
 }
 

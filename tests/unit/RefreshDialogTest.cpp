@@ -1,7 +1,8 @@
 // The Refresh Rates dialog on the headless dialog and the in-memory registry, on a Windows 98
 // PC with Voodoo5 boards at 0001 and 0003 (0003 is the one read): which item each combo box
-// shows, what Save writes for one depth or all four, what Default, Cancel and a depth
-// switch leave alone, and the dialog in each language.
+// shows, what Save writes for one depth or all four (typed, picked or left alone), what
+// Default, Cancel, a depth switch and a resolution the shown board lacks leave alone, and the
+// dialog in each language.
 #include "page/refresh/CRefreshRatesDialog.h"
 
 #include "page/localisation/Layout.h"
@@ -161,7 +162,7 @@ TEST_F(RefreshDialogTest, LinkAllWritesEveryDepthOfEveryAdapterThatHasTheModeKey
         ExpectBoth(depth, "800,600", "sz:-1");
         ExpectBoth(depth, "1024,768", "sz:60");  // a number far outside the rates
     }
-    EXPECT_STREQ("123456789012345", logic.modes[3].storedRate) << "cut at its field";
+    EXPECT_EQ("60", Shown(Rate1024)) << "the field shows what was written";
     EXPECT_FALSE(KeyExists(Instance("0003", "\\MODES\\24"))) << "no key is created";
     EXPECT_EQ("sz:1", Value(ProductKey, "LinkAllColorDepths"));
     EXPECT_EQ("sz:0", Value(Instance("0003", "\\DEFAULT"), "RefreshRate"));
@@ -213,6 +214,97 @@ TEST_F(RefreshDialogTest, WithoutAdapterEveryRateIsDisabledAndSaveWritesTheProdu
     }
     Click(IDC_SAVE);
     EXPECT_EQ(expected.SaveRegText(), registry.SaveRegText());
+}
+
+// Typed over, picked, or left as loaded: each resolution of both boards gets what its field
+// shows, or with no choice the text read, never a rate nobody chose. One resolution per case.
+TEST_F(RefreshDialogTest, EachFieldSavesWhatItShowsAndThenShowsWhatWasSaved)
+{
+    const struct {
+        const char* offered;  // the list of the resolution on both boards
+        const char* stored;   // "RefreshRate" on both boards; null for none
+        const char* typed;    // typed over the field, or with picked set the item picked
+        bool picked;
+        const char* saved;  // on both boards afterwards
+        const char* shown;  // the field afterwards
+    } cases[] = {
+        {"60,72,75", "-1", "75", false, "sz:75", "75"},  // the text of an item is that item
+        {"60,72,75", "0", "oPTIMAL", false, "sz:-1", "Optimal"},
+        {"60,72,75", nullptr, "90", false, "sz:90", "90"},  // a rate the list lacks
+        {"60,72,75", "-1", "41", false, "sz:41", "41"},
+        {"60,72,75", "0", " 179 ", false, "sz:179", "179"},
+        {"60,72,75", "-1", "180", false, "sz:-1", "Optimal"},  // outside the rates: no choice
+        {"60,72,75", "0", "40", false, "sz:0", "Default"},
+        {"60,72,75", nullptr, "75 Hz", false, "<missing>", "Adapter"},
+        {"60,72,75", "85", "", false, "sz:85", "85"},  // emptied: the stored rate stays
+        {"60,72,75", "250", nullptr, false, "sz:250", "250"},  // not offered, left alone
+        {"60,75,160,200", "0", "200", true, "sz:200", "200"},   // offered beyond the range
+        {"60,75,160,200", "0", "200", false, "sz:200", "200"},
+        {"60,abc", "-1", "abc", true, "sz:60", "60"},  // the range rule guards other items
+        {"60,75", "75", "Adapter", true, "<missing>", "Adapter"},
+    };
+    std::string seed;
+    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i)
+        for (const char* board : {"0001", "0003"})
+            seed += Section(ModeKey(board, 8, ModeTable[i].name),
+                            "@=\"" + std::string(cases[i].offered) + "\"\n" +
+                                (cases[i].stored ? "\"RefreshRate\"=\"" + std::string(cases[i].stored) + "\"\n" : ""));
+    SeedTwoVoodoo5(seed);
+    Open();
+    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
+        if (cases[i].picked)
+            Choose(ModeTable[i].comboId, cases[i].typed);
+        else if (cases[i].typed)
+            window.TypeInto(ModeTable[i].comboId, cases[i].typed);
+    }
+    Click(IDC_SAVE);
+    EXPECT_TRUE(window.messages.empty());
+    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
+        SCOPED_TRACE(std::string(ModeTable[i].name) + " " + (cases[i].typed ? cases[i].typed : "-"));
+        ExpectBoth(8, ModeTable[i].name, cases[i].saved);
+        char shown[32];
+        window.GetText(ModeTable[i].comboId, shown, sizeof shown);
+        EXPECT_STREQ(cases[i].shown, shown);
+    }
+    const std::string saved = registry.SaveRegText();
+    Click(IdOk);
+    EXPECT_EQ(saved, registry.SaveRegText()) << "a second save of the fields shown changes nothing";
+}
+
+// With link-all off the shown board (0003) lacks 1280x1024: it stays disabled, and Save
+// leaves the other board's rate for it alone. Linked, it is shown and written.
+TEST_F(RefreshDialogTest, AResolutionTheShownBoardLacksIsWrittenToNoBoard)
+{
+    const int Rate1280 = IDC_RATE_1280X1024;
+    SeedTwoVoodoo5(Section(ModeKey("0001", 8, "1280,1024"), "@=\"60,75,85\"\n\"RefreshRate\"=\"85\"\n"));
+    Open();
+    EXPECT_FALSE(window.IsEnabled(Rate1280));
+    Choose(Rate640, "75");
+    Click(IdOk);
+    EXPECT_EQ("sz:85", Value(ModeKey("0001", 8, "1280,1024"), "RefreshRate"));
+    ExpectBoth(8, "640,480", "sz:75");
+
+    Open();
+    Click(IDC_LINK_ALL_DEPTHS);
+    EXPECT_TRUE(window.IsEnabled(Rate1280));
+    Choose(Rate1280, "Optimal");
+    Click(IDC_SAVE);
+    EXPECT_EQ("sz:-1", Value(ModeKey("0001", 8, "1280,1024"), "RefreshRate"));
+}
+
+TEST_F(RefreshDialogTest, StoredLinkAllOpensWithEveryResolutionAndNoDepthRadio)
+{
+    SeedTwoVoodoo5(Section(ProductKey, "\"ColorDepth\"=\"16\"\n\"LinkAllColorDepths\"=\"1\"\n"));
+    Open();
+    EXPECT_EQ(Checked, window.GetCheck(IDC_LINK_ALL_DEPTHS));
+    for (const ModeEntry& entry : ModeTable) {
+        EXPECT_TRUE(window.IsEnabled(entry.labelId)) << entry.name;
+        EXPECT_TRUE(window.IsEnabled(entry.comboId)) << entry.name;
+    }
+    for (int radio : {IDC_DEPTH_8, IDC_DEPTH_16, IDC_DEPTH_24, IDC_DEPTH_32}) {
+        EXPECT_EQ(Unchecked, window.GetCheck(radio)) << radio;
+        EXPECT_FALSE(window.IsEnabled(radio)) << radio;
+    }
 }
 
 // The dialog in one language: caption, texts, the special items of every list and the layout.

@@ -2,6 +2,7 @@
 // against the in-memory registry.
 #include "registry/AdapterDiscovery.h"
 #include "registry/OsFlavor.h"
+#include "registry/PciBinding.h"
 #include "registry/ProductSettings.h"
 #include "registry/RegistryValues.h"
 
@@ -12,6 +13,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 using namespace tarv;
 
@@ -90,6 +92,106 @@ TEST_F(AdapterDiscoveryTest, TwoAdaptersAndNone)
     for (int slot = 0; slot < MaxAdapters; ++slot) EXPECT_EQ(-1, list.adapters[slot]);
     EXPECT_EQ(0, list.adapterCount);
     EXPECT_EQ(-1, list.currentAdapter);
+}
+
+// A binding in the hardware tree: device key name, bus address, "Driver" value.
+std::string Bound(const std::string& device, const std::string& driver,
+                  const char* address = "BUS_01&DEV_00&FUNC_00")
+{
+    return "[HKEY_LOCAL_MACHINE\\Enum\\PCI\\" + device + "\\" + address +
+           "]\n\"Class\"=\"DISPLAY\"\n\"Driver\"=\"" + driver + "\"\n\n";
+}
+
+const char Vsa100[] = "VEN_121A&DEV_0009&SUBSYS_0002121A&REV_01";
+
+std::string Fixture(const char* name)
+{
+    return std::string(TARV_FIXTURE_DIR) + "/" + name;
+}
+
+TEST_F(AdapterDiscoveryTest, DescriptionOrVsa100BindingFindsTheBoards)
+{
+    struct Case {
+        const char* what;
+        std::vector<const char*> fixtures;
+        std::string sections;
+        std::vector<int> found;
+    } cases[] = {
+        {"description rule alone, no Enum\\PCI", {"win98-two-voodoo5.reg"}, "", {1, 3}},
+        {"3dfx 1.07.00: binding alone", {"win98-voodoo-series-1.07.reg"}, "", {1}},
+        {"community driver; the Voodoo3 and the stale VGA key are not boards",
+         {"win98-community-driver.reg"}, "", {3}},
+        {"both PCs laid over each other", {"win98-voodoo-series-1.07.reg",
+                                           "win98-community-driver.reg"}, "", {1, 3}},
+        {"description and binding of one board count once", {},
+         Adapter("0002", "3dfx Voodoo5 5500 AGP") + Bound(Vsa100, "DISPLAY\\\\0002"), {2}},
+        {"Voodoo3 and Banshee bound under the family driver", {},
+         Adapter("0001", "3dfx Voodoo Series") + Adapter("0002", "3dfx Voodoo Series") +
+             Bound("VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01", "DISPLAY\\\\0001") +
+             Bound("VEN_121A&DEV_0003&SUBSYS_0030121A&REV_01", "DISPLAY\\\\0002") +
+             Bound("VEN_121A&DEV_00091", "DISPLAY\\\\0002"),
+         {}},
+        {"case of the device name and of \"Driver\" ignored", {},
+         Adapter("0004", "Voodoo 5") + Adapter("0009", "Voodoo 5") + Adapter("0012", "x") +
+             Bound("ven_121a&dev_0009", "display\\\\0004") +
+             Bound(Vsa100, "Display\\\\0009", "BUS_02&DEV_00&FUNC_00") +
+             Bound(Vsa100, "DISPLAY\\\\0012", "BUS_03&DEV_00&FUNC_00"),
+         {4, 9, 12}},
+        {"bindings above 15, malformed, or to an instance without a key", {},
+         Adapter("0001", "x") + Adapter("0002", "x") + Adapter("0003", "x") +
+             Bound(Vsa100, "DISPLAY\\\\0016") + Bound(Vsa100, "DISPLAY\\\\001", "B2") +
+             Bound(Vsa100, "DISPLAY\\\\00020", "B3") + Bound(Vsa100, "MEDIA\\\\0003", "B4") +
+             Bound(Vsa100, "DISPLAY\\\\0005", "B5"),
+         {}},
+    };
+    for (const Case& c : cases) {
+        for (const ProbeStyle* style : {&PageProbe, &InstallerProbe}) {
+            SCOPED_TRACE(std::string(c.what) + (style == &PageProbe ? " (page)" : " (installer)"));
+            MemoryRegistry pc;
+            std::string error;
+            for (const char* name : c.fixtures)
+                ASSERT_TRUE(pc.LoadRegFile(Fixture(name), &error)) << error;
+            ASSERT_TRUE(pc.LoadRegText("REGEDIT4\n\n" + c.sections, &error)) << error;
+            const std::string before = pc.SaveRegText();
+            AdapterList list;
+            EXPECT_EQ((int)c.found.size(), FindAdapterInstances(pc, AdapterMarker, &list, *style));
+            std::vector<int> expected = c.found;
+            expected.resize(MaxAdapters, -1);
+            EXPECT_EQ(expected, std::vector<int>(list.adapters, list.adapters + MaxAdapters));
+            EXPECT_EQ((int)c.found.size() - 1, list.currentAdapter);
+            EXPECT_EQ(0, pc.OpenHandleCount());
+            EXPECT_EQ(before, pc.SaveRegText()) << "discovery changed the registry";
+        }
+    }
+}
+
+TEST_F(AdapterDiscoveryTest, UnreadableHardwareTreeAddsNothing)
+{
+    Seed(Adapter("0000", "3dfx Voodoo5 5500 AGP") + Adapter("0001", "3dfx Voodoo Series") +
+         Bound(Vsa100, "DISPLAY\\\\0001"));
+    AdapterList list;
+    const std::string keys[] = {"Enum\\PCI", std::string("Enum\\PCI\\") + Vsa100};
+    for (const std::string& key : keys) {
+        for (unsigned deny : {(unsigned)MemoryRegistry::DenyOpen, (unsigned)MemoryRegistry::DenyRead}) {
+            SCOPED_TRACE(key);
+            registry.DenyOnKey(HiveLocalMachine, key.c_str(), deny);
+            EXPECT_EQ(1, Closed(FindAdapterInstances(registry, AdapterMarker, &list)));
+            EXPECT_EQ(0, list.adapters[0]);
+            registry.DenyOnKey(HiveLocalMachine, key.c_str(), 0);
+        }
+    }
+    EXPECT_EQ(2, Closed(FindAdapterInstances(registry, AdapterMarker, &list)));
+}
+
+TEST_F(AdapterDiscoveryTest, DriverValueNamesAnInstanceInFourDecimalDigits)
+{
+    const struct {
+        const char* driver;
+        int instance;
+    } cases[] = {{"DISPLAY\\0001", 1}, {"Display\\0015", 15}, {"display\\0016", 16},
+                 {"DISPLAY\\9999", 9999}, {"DISPLAY\\001", -1}, {"DISPLAY\\00010", -1},
+                 {"DISPLAY\\000A", -1}, {"DISPLAY0001", -1}, {"MEDIA\\0001", -1}, {"", -1}};
+    for (const auto& c : cases) EXPECT_EQ(c.instance, DisplayInstanceOfDriver(c.driver)) << c.driver;
 }
 
 TEST_F(FlavourTest, ForceValuesOverrideTheVersionAndNt5WinsOverNt4)
@@ -188,6 +290,19 @@ TEST_F(ValueReadTest, TextMustFitWithItsTerminator)
     EXPECT_TRUE(ReadTextValue(registry, key, "Short", text, sizeof text));
     EXPECT_STREQ("ab", text);
     registry.CloseKey(key);
+}
+
+// The Windows 95 family may answer the delete of a missing value with another code: what
+// counts is whether the value is still there.
+TEST_F(ValueReadTest, ADeleteIsDoneWhenTheValueIsGoneWhateverTheCode)
+{
+    Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"Kept\"=\"1\"\n");
+    for (const char* name : {"Kept", "Missing"}) {
+        registry.FailNthCall(2, 1010);  // the delete after the key's creation, ERROR_BADKEY
+        EXPECT_EQ(name[0] == 'M', CreateKeyAndDeleteValue(registry, HiveLocalMachine,
+                                                          "Software\\Tarvello", name)) << name;
+    }
+    EXPECT_EQ(0, registry.OpenHandleCount());
 }
 
 }  // namespace

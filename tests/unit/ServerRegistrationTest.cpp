@@ -40,7 +40,8 @@ const char FiveEntries[] =
     "[HKEY_CLASSES_ROOT\\CLSID\\{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}]\n"
     "@=\"PROPERTY.PROPERTYINTERFACE\"\n\n"
     "[HKEY_CLASSES_ROOT\\CLSID\\{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}\\InProcServer32]\n"
-    "@=\"C:\\\\WINDOWS\\\\SYSTEM\\\\TARVPAGE.DLL\"\n\n"
+    "@=\"C:\\\\WINDOWS\\\\SYSTEM\\\\TARVPAGE.DLL\"\n"
+    "\"ThreadingModel\"=\"Apartment\"\n\n"
     "[HKEY_CLASSES_ROOT\\CLSID\\{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}\\ProgID]\n"
     "@=\"PROPERTY.PROPERTYINTERFACE\"\n\n"
     "[HKEY_CLASSES_ROOT\\PROPERTY.PROPERTYINTERFACE]\n"
@@ -50,7 +51,7 @@ const char FiveEntries[] =
 
 }  // namespace
 
-TEST_F(ServerRegistration, FreshSystemGetsExactlyTheFiveEntriesAndNoThreadingModel)
+TEST_F(ServerRegistration, FreshSystemGetsExactlyTheFiveEntriesWithTheApartmentModel)
 {
     EXPECT_EQ(FiveEntries, Register());
     // Registering again changes nothing.
@@ -121,4 +122,35 @@ TEST_F(ServerRegistration, WithoutALibraryPathNoServerEntryIsWritten)
     const std::string text = Register(nullptr);
     EXPECT_EQ(std::string::npos, text.find("InProcServer32"));
     EXPECT_NE(std::string::npos, text.find("\\ProgID]"));
+}
+
+// Unregistering takes away exactly what registering wrote, also when run again; a ProgID of
+// another program of the same name and keys others added stay.
+TEST_F(ServerRegistration, UnregisteringDeletesExactlyWhatRegisteringWrote)
+{
+    Seed("[HKEY_CLASSES_ROOT\\CLSID\\{00000000-0000-0000-0000-000000000001}]\n@=\"x\"\n\n");
+    const std::string before = registry.SaveRegText();
+    Register();
+    EXPECT_TRUE(RemoveServerRegistration(registry));
+    EXPECT_EQ(before, registry.SaveRegText());
+    EXPECT_TRUE(RemoveServerRegistration(registry));  // already gone
+    EXPECT_EQ(before, registry.SaveRegText());
+    EXPECT_EQ(0, registry.OpenHandleCount());
+
+    const std::string foreign =
+        "[HKEY_CLASSES_ROOT\\PROPERTY.PROPERTYINTERFACE\\CLSID]\n"
+        "@=\"{11111111-2222-3333-4444-555555555555}\"\n\n";
+    Seed(foreign + "[HKEY_CLASSES_ROOT\\CLSID\\{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}"
+                   "\\InProcServer32]\n\n");
+    EXPECT_TRUE(RemoveServerRegistration(registry));
+    EXPECT_EQ(before + "[HKEY_CLASSES_ROOT\\PROPERTY.PROPERTYINTERFACE]\n\n" +
+                  foreign,
+              registry.SaveRegText());
+
+    // A subkey someone else put under the class key keeps it, and unregistering says so.
+    Seed("[HKEY_CLASSES_ROOT\\CLSID\\{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}\\Implemented Categories]\n\n");
+    Register();
+    EXPECT_FALSE(RemoveServerRegistration(registry));
+    EXPECT_NE(std::string::npos, registry.SaveRegText().find("E375}\\Implemented Categories]"));
+    EXPECT_EQ(std::string::npos, registry.SaveRegText().find("InProcServer32"));
 }

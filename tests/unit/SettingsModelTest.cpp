@@ -261,6 +261,72 @@ TEST_F(SettingsModelTest, Windows2000OpenGlSwitchWritesBothSwapValues)
     EXPECT_FALSE(KeyExists(Nt4Key));
 }
 
+// Glide reads its own key on NT: Windows 2000's 3dfxvs service, NT 4.0's the device the
+// hardware tree names for "\Device\Video0". The switch goes there as well as to the 3Dfx
+// service's key, reads back on from either, and goes off from both.
+TEST_F(SettingsModelTest, NtOpenGlSwitchAlsoGoesWhereGlideReadsIt)
+{
+    const std::string voodoo5Glide = "System\\CurrentControlSet\\Services\\Voodoo5\\Device0\\glide";
+    const std::string deviceMap = "HARDWARE\\DEVICEMAP\\VIDEO";
+    auto video0 = [&](const std::string& data) {
+        return Section(deviceMap, "\"\\\\Device\\\\Video0\"=" + data + "\n");
+    };
+    const struct Case {
+        const char* what;
+        bool nt4;
+        std::string seed;
+        std::string glideReads;  // empty: the 3Dfx service's key alone
+    } cases[] = {
+        {"Windows 2000", false, "", std::string(Nt5Key) + "\\glide"},
+        {"NT 4.0 with the Voodoo5 service named", true,
+         video0("\"\\\\REGISTRY\\\\Machine\\\\System\\\\CurrentControlSet\\\\Services\\\\Voodoo5\\\\Device0\""),
+         voodoo5Glide},
+        {"NT 4.0, prefix in another case", true,
+         video0("\"\\\\Registry\\\\MACHINE\\\\System\\\\CurrentControlSet\\\\Services\\\\Voodoo5\\\\Device0\""),
+         voodoo5Glide},
+        {"NT 4.0 without the value", true, Section(deviceMap), ""},
+        {"NT 4.0, value not text", true, video0("hex:41,42,00"), ""},
+        {"NT 4.0, not a \\REGISTRY\\Machine\\ path", true,
+         video0("\"System\\\\CurrentControlSet\\\\Services\\\\Voodoo5\\\\Device0\""), ""},
+        {"NT 4.0, a path under HARDWARE", true,
+         video0("\"\\\\REGISTRY\\\\Machine\\\\HARDWARE\\\\DEVICEMAP\""), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Seed("[-HKEY_LOCAL_MACHINE\\SYSTEM]\n[-HKEY_LOCAL_MACHINE\\HARDWARE]\n");
+        Seed(InstalledProductKey + c.seed);
+        if (c.nt4)
+            platform.PoseAsNt4();
+        else
+            platform.PoseAsWindows2000();
+        Load();
+        model.openGlSwapOff = 1;
+        Apply();
+        EXPECT_EQ("sz:0", Value(NtGlideKey, "FX_GLIDE_SWAPINTERVAL"));
+        const std::string glideReads = c.glideReads.empty() ? voodoo5Glide : c.glideReads;
+        EXPECT_EQ(c.glideReads.empty() ? "<missing>" : "sz:0",
+                  Value(glideReads, "FX_GLIDE_SWAPINTERVAL"));
+        EXPECT_FALSE(KeyExists(deviceMap + "\\glide"));
+        EXPECT_FALSE(KeyExists("HARDWARE\\DEVICEMAP\\glide"));
+
+        // The value in either key alone shows the switch on.
+        Seed(Section(NtGlideKey, "\"FX_GLIDE_SWAPINTERVAL\"=-\n"));
+        Load();
+        EXPECT_EQ(c.glideReads.empty() ? 0 : 1, model.openGlSwapOff);
+        Apply();
+        Seed(Section(NtGlideKey, "\"FX_GLIDE_SWAPINTERVAL\"=\"0\"\n"));
+        if (!c.glideReads.empty())
+            Seed(Section(c.glideReads, "\"FX_GLIDE_SWAPINTERVAL\"=-\n"));
+        Load();
+        EXPECT_EQ(1, model.openGlSwapOff);
+
+        model.openGlSwapOff = 0;
+        Apply();
+        EXPECT_EQ("<missing>", Value(NtGlideKey, "FX_GLIDE_SWAPINTERVAL"));
+        EXPECT_EQ("<missing>", Value(glideReads, "FX_GLIDE_SWAPINTERVAL"));
+    }
+}
+
 TEST_F(SettingsModelTest, FactoryDefaultsThenApplyDeleteEverything)
 {
     const char* numbers[] = {"0000", "0001"};

@@ -7,6 +7,8 @@ tarv_test(driver_values_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/DriverValuesTest
 if(NOT TARV_WINDOWS)
     tarv_test(registry_model_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/RegistryModelTest.cpp
         LIBS tarv_registry_model tarv_registry_memory)
+    target_compile_definitions(registry_model_tests PRIVATE
+        TARV_FIXTURE_DIR="${CMAKE_SOURCE_DIR}/tests/fixtures")
     tarv_test(settings_model_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/SettingsModelTest.cpp
         LIBS tarv_settings_model tarv_registry_memory)
 endif()

@@ -12,7 +12,8 @@
 #   e2e_seed_pc FLAVOUR           import the simulated PC of that system: one Voodoo5 5500
 #   e2e_seed_text NAME <<EOF      import REGEDIT4 sections given on stdin
 #   e2e_host [OPTIONS] STEP...    run the host; its log is in $E2E_LOG (and on stdout)
-#   e2e_installer STEP...         play a user on the installer with dlgdriver; log in $E2E_LOG
+#   e2e_installer STEP...         play a user on the installer ($E2E_PROGRAM) with dlgdriver;
+#                                 log in $E2E_LOG
 #   e2e_export KEY NAME           regedit export of KEY as $E2E_DIR/NAME.reg (as written) and
 #                                 $E2E_DIR/NAME.txt (UTF-8, one "[key]\tline" per value)
 #   check / check_log / check_value / check_same ...   record a result
@@ -147,11 +148,13 @@ e2e_host() {
     return $status
 }
 
-# Runs dlgdriver on a virtual desktop with the installer in C:\TARV; like e2e_host otherwise.
+# Runs dlgdriver on a virtual desktop with the installer E2E_PROGRAM (C:\TARV\TARVINST.EXE
+# unless a test sets it); like e2e_host otherwise.
+E2E_PROGRAM='C:\TARV\TARVINST.EXE'
 e2e_installer() {
     : >"$E2E_LOG"
     (cd "$E2E_DIR" && timeout 90 env WINEPREFIX="$E2E_PREFIX" wine explorer /desktop=tarv,800x600 \
-        'C:\e2e\dlgdriver.exe' --log 'C:\e2e\host.log' --program 'C:\TARV\TARVINST.EXE' "$@" \
+        'C:\e2e\dlgdriver.exe' --log 'C:\e2e\host.log' --program "$E2E_PROGRAM" "$@" \
         >/dev/null 2>&1)
     local status=$?
     # The installer's texts arrive in its code page; the checks are written in UTF-8.

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The installer on Windows NT 4.0 (or XP, with the 3dfxvs service): no Advanced Panel; the tab
-# loads through the installation; after the page has written its values and DllRegisterServer
-# its entries, &Remove leaves no key of the product and no driver value.
-# Usage: installer-nt4.sh [winxp] TARVPAGE.DLL dispprops.exe TARVINST.EXE dlgdriver.exe
+# The installer on Windows NT 4.0 (or 2000 or XP, with the 3dfxvs service): no Advanced Panel;
+# the tab loads through the installation, which also enters it in the shell's approved list;
+# after the page has written its values and DllRegisterServer its entries, &Remove leaves no
+# key of the product, no approval and no driver value.
+# Usage: installer-nt4.sh [win2k|winxp] TARVPAGE.DLL dispprops.exe TARVINST.EXE dlgdriver.exe
 flavour=nt40
-case $1 in winxp) flavour=$1; shift ;; esac
+case $1 in win2k | winxp) flavour=$1; shift ;; esac
 . "$(dirname "$0")/e2e-lib.sh"
 
 service=$(e2e_nt_service "$flavour") || exit 2
@@ -15,12 +16,14 @@ e2e_host --no-open
 
 clsid='{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}'
 services='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services'
+approved='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Shell Extensions\Approved'
 export_all() {
     e2e_export 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Controls Folder' \
         "handlers-$1"
     e2e_export 'HKEY_LOCAL_MACHINE\Software\Tarvello' "product-$1"
     e2e_export HKEY_CLASSES_ROOT "classes-$1"
     e2e_export "$services" "services-$1"
+    e2e_export "$approved" "approved-$1"
 }
 export_all before
 
@@ -33,19 +36,30 @@ check_log "the shell loads the tab" \
     "handler Tarvello $clsid: Initialize S_OK, AddPages S_OK, 1 page(s)"
 check_log "the library registered itself" "DllRegisterServer: S_OK"
 export_all tuned
+check_value "the installation approved the class" approved-tuned "[$approved]" "$clsid" \
+    "\"$clsid\"=\"Tarvello\""
 check_value "the page wrote the clock" services-tuned "[$services\\$service\\Device0]" \
     GraphicsClocking '"GraphicsClocking"=dword:000000b4'
 
 e2e_installer start: wait:1009 click:1007 wait:1017 text:1017 click:1 exit
 check_log "the removed dialog" 'text 1017 "The Tarvello has been"'
 export_all removed
+check_value "removal withdrew the approval" approved-removed "[$approved]" "$clsid" ""
 for part in handlers product classes; do
     check_changes "$part as before the installation" "$part-before" "$part-removed" </dev/null
 done
+# On XP Glide reads the 3dfxvs service's glide key, which the page wrote too.
+glide_key=
+if [ "$flavour" = winxp ]; then
+    glide_key="+ [$services\\3dfxvs\\Device0\\glide]"
+    check_value "the OpenGL switch reached Glide's own key" services-tuned \
+        "[$services\\3dfxvs\\Device0\\glide]" FX_GLIDE_SWAPINTERVAL '"FX_GLIDE_SWAPINTERVAL"="0"'
+fi
 check_changes "no driver value left, only the page's empty keys" services-before services-removed <<EOF2
 + [$services\\3Dfx]
 + [$services\\3Dfx\\Device0]
 + [$services\\3Dfx\\Device0\\Glide]
+$glide_key
 EOF2
 
 e2e_end

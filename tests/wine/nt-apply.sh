@@ -18,6 +18,12 @@ e2e_host --no-open
 e2e_export "$services" services-before
 
 e2e_host tab:Tarvello dump click:1006 click:1009 slider:1001:180 ok
+case $flavour in
+win2k | winxp)
+    check_log "2000 and XP show the tab in the Advanced sheet" \
+        "open: posing as Windows 2000 or XP, the handlers' pages go in the \"Advanced\" sheet" ;;
+*) check_no_log "NT 4.0 shows it among the top-level tabs" '"Advanced" sheet' ;;
+esac
 check_log_start "Direct3D is not offered" \
     'control 1007 Button "Don'"'"'t sync buffer swaps to monitor refresh rate for &Direct3D" checked=0 enabled=0'
 check_log_start "Refresh Rates is not offered" 'control 1026 Button "&Refresh Rates..." enabled=0'
@@ -26,6 +32,13 @@ check_log_start "OpenGL is offered" \
 check_log_start "without a stored clock the default shows" \
     'control 1001 msctls_trackbar32 pos=166 range=120..220 enabled=0'
 e2e_export "$services" services-after
+# Windows 2000 and XP: Glide reads its own key under the 3dfxvs service too. (NT 4.0's follows
+# the name Wine itself writes under HKLM\HARDWARE\DEVICEMAP\VIDEO; the native tests show it.)
+glide_key= glide_value=
+if [ "$flavour" != nt40 ]; then
+    glide_key="+ [$services\\3dfxvs\\Device0\\glide]"
+    glide_value="$glide_key"$'\t''"FX_GLIDE_SWAPINTERVAL"="0"'
+fi
 check_changes "OK writes the clock as a DWORD and both swap values" services-before services-after <<EOF2
 + [$services\\3Dfx]
 + [$services\\3Dfx\\Device0]
@@ -33,6 +46,8 @@ check_changes "OK writes the clock as a DWORD and both swap values" services-bef
 + [$services\\3Dfx\\Device0\\Glide]	"FX_GLIDE_SWAPINTERVAL"="0"
 + [$services\\$service\\Device0]	"GraphicsClocking"=dword:000000b4
 + [$services\\$service\\Device0]	"SSTH3_SWAPINTERVAL"="0"
+$glide_key
+$glide_value
 EOF2
 
 e2e_host tab:Tarvello dump click:1006 ok
@@ -46,6 +61,7 @@ check_changes "switching OpenGL off deletes both swap values" services-before se
 + [$services\\3Dfx\\Device0]
 + [$services\\3Dfx\\Device0\\Glide]
 + [$services\\$service\\Device0]	"GraphicsClocking"=dword:000000b4
+$glide_key
 EOF2
 
 e2e_end

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# DllRegisterServer writes exactly its five entries under HKEY_CLASSES_ROOT; of an existing
-# registration it keeps the ProgID and class defaults and the installer's threading model and
-# points the server entry at the library that registered.
+# DllRegisterServer writes exactly its five entries under HKEY_CLASSES_ROOT, the server's with
+# the apartment threading model; of an existing registration it keeps the ProgID and class
+# defaults and points the server entry at the library that registered. regsvr32 registers the
+# same way, and regsvr32 /u takes exactly that away again, also when it is already gone.
 # Usage: register.sh TARVPAGE.DLL dispprops.exe
 . "$(dirname "$0")/e2e-lib.sh"
 
@@ -19,6 +20,7 @@ check_changes "a fresh system gets exactly the five entries" classes-before clas
 + [$class]	@="PROPERTY.PROPERTYINTERFACE"
 + [$class\\InProcServer32]
 + [$class\\InProcServer32]	@="C:\\\\TARV\\\\TARVPAGE.DLL"
++ [$class\\InProcServer32]	"ThreadingModel"="Apartment"
 + [$class\\ProgID]
 + [$class\\ProgID]	@="PROPERTY.PROPERTYINTERFACE"
 + [$progid]
@@ -54,5 +56,21 @@ check_changes "defaults of existing keys stay, the rest is rewritten" classes-ol
 - [$progid\\CLSID]	@="{00000000-0000-0000-0000-000000000000}"
 + [$progid\\CLSID]	@="{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}"
 EOF2
+
+regsvr32() {
+    (cd "$E2E_DIR" && e2e_wine regsvr32 /s "$@" >/dev/null 2>&1)
+}
+check "regsvr32 /u succeeds" regsvr32 /u 'C:\TARV2\TARVPAGE.DLL'
+e2e_export HKEY_CLASSES_ROOT classes-unregistered
+check_changes "regsvr32 /u leaves HKEY_CLASSES_ROOT as before the registration" \
+    classes-before classes-unregistered </dev/null
+check "regsvr32 succeeds" regsvr32 'C:\TARV\TARVPAGE.DLL'
+e2e_export HKEY_CLASSES_ROOT classes-regsvr32
+check_value "regsvr32 writes the apartment threading model" classes-regsvr32 \
+    "[$class\\InProcServer32]" ThreadingModel '"ThreadingModel"="Apartment"'
+check "regsvr32 /u succeeds" regsvr32 /u 'C:\TARV\TARVPAGE.DLL'
+check "and again, with nothing left to remove" regsvr32 /u 'C:\TARV\TARVPAGE.DLL'
+e2e_export HKEY_CLASSES_ROOT classes-gone
+check_changes "the class is gone" classes-before classes-gone </dev/null
 
 e2e_end

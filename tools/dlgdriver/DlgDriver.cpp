@@ -27,11 +27,11 @@
 //
 // Options (before the steps): --log FILE (append the log there as well as to stdout),
 // --program PATH.
+#include "tools/common/Log.h"
 #include "tools/common/WindowText.h"
 
 #include <windows.h>
 
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -42,27 +42,13 @@ namespace {
 const DWORD WaitLimit = 15000;
 const DWORD PollInterval = 50;
 
-FILE* logFile = nullptr;
 std::string program = "TARVINST.EXE";
 HANDLE process = nullptr;
 DWORD processId = 0;
 HWND dialog = nullptr;
 int messageBoxCount = 0;
 
-void Log(const char* format, ...)
-{
-    char line[2048];
-    va_list args;
-    va_start(args, format);
-    vsnprintf(line, sizeof line, format, args);
-    va_end(args);
-    fprintf(stdout, "%s\n", line);
-    fflush(stdout);
-    if (logFile) {
-        fprintf(logFile, "%s\n", line);
-        fflush(logFile);
-    }
-}
+using tools::Log;
 
 // A window's text through WM_GETTEXT (GetWindowTextA does not ask other processes' controls),
 // on one line.
@@ -376,7 +362,7 @@ int main(int argc, char** argv)
     for (; first < argc && strncmp(argv[first], "--", 2) == 0; ++first) {
         std::string option = argv[first];
         if (option == "--log" && first + 1 < argc) {
-            logFile = fopen(argv[++first], "a");
+            tools::OpenLogFile(argv[++first]);
         } else if (option == "--program" && first + 1 < argc) {
             program = argv[++first];
         } else {
@@ -389,6 +375,6 @@ int main(int argc, char** argv)
         if (!RunStep(argv[i])) ++failures;
     if (process) CloseHandle(process);
     Log("done: %d step(s) failed, %d message box(es)", failures, messageBoxCount);
-    if (logFile) fclose(logFile);
+    tools::CloseLogFile();
     return failures ? 1 : 0;
 }

@@ -7,7 +7,7 @@ namespace tarv {
 
 class CountingRegistry : public MemoryRegistry {
 public:
-    enum Kind { Open, Create, Query, Set, DeleteValueKind, DeleteKeyKind, Close, KindCount };
+    enum Kind { Open, Create, Query, Set, DeleteValueKind, DeleteKeyKind, Close, Enum, KindCount };
     static const char* const KindNames[KindCount];
 
     RegResult OpenKey(RegHive hive, const char* path, unsigned long access, RegKey* key) override
@@ -47,6 +47,12 @@ public:
     {
         ++counts[Close];
         return MemoryRegistry::CloseKey(key);
+    }
+
+    RegResult EnumKey(RegKey key, unsigned long index, char* name, unsigned long size) override
+    {
+        ++counts[Enum];
+        return MemoryRegistry::EnumKey(key, index, name, size);
     }
 
     void ResetCounts()

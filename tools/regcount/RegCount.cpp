@@ -20,7 +20,7 @@
 using namespace tarv;
 
 const char* const CountingRegistry::KindNames[CountingRegistry::KindCount] = {
-    "open", "create", "query", "set", "delete value", "delete key", "close"};
+    "open", "create", "query", "set", "delete value", "delete key", "close", "enum"};
 
 namespace {
 

@@ -157,6 +157,43 @@ int HeadlessDialog::ComboGetLBText(int id, int index, char* buffer, unsigned siz
     return (int)items[index].size();
 }
 
+static bool EqualIgnoringCase(const std::string& text, const char* other)
+{
+    return text.size() == std::strlen(other) && BeginsWithIgnoringCase(text, other);
+}
+
+int HeadlessDialog::ComboFindStringExact(int id, int startIndex, const char* text)
+{
+    const std::vector<std::string>& items = controls_[id].items;
+    const int count = (int)items.size();
+    if (!text || count == 0) return ComboError;
+    const int first = startIndex < 0 || startIndex >= count ? 0 : startIndex + 1;
+    for (int step = 0; step < count; ++step) {
+        const int index = (first + step) % count;
+        if (EqualIgnoringCase(items[index], text)) return index;
+    }
+    return ComboError;
+}
+
+void HeadlessDialog::ComboSetCurSel(int id, int index)
+{
+    Control& combo = controls_[id];
+    if (index < 0 || index >= (int)combo.items.size()) {
+        combo.selection = ComboError;
+        combo.text.clear();
+        return;
+    }
+    combo.selection = index;
+    combo.text = combo.items[index];
+}
+
+void HeadlessDialog::TypeInto(int id, const char* text)
+{
+    Control& combo = controls_[id];
+    combo.text = text ? text : "";
+    combo.selection = ComboError;
+}
+
 void HeadlessDialog::CheckRadioButton(int firstId, int lastId, int checkId)
 {
     for (int id = firstId; id <= lastId; ++id) controls_[id].check = id == checkId ? Checked : Unchecked;

@@ -76,6 +76,8 @@ public:
     void ComboSetCurSel(int id, int index) override;
     int ComboSelectString(int id, int startIndex, const char* text) override;
     int ComboGetLBText(int id, int index, char* buffer, unsigned size) override;
+    int ComboFindStringExact(int id, int startIndex, const char* text) override;
+    void ComboSetCurSel(int id, int index) override;
     void CheckRadioButton(int firstId, int lastId, int checkId) override;
     void GetWindowRect(DialogRect* screen) override;
     void MoveWindow(int left, int top, int width, int height) override;
@@ -94,6 +96,9 @@ public:
     // The user drags the trackbar thumb: the position moves as the control itself would move it
     // (clamped to the range); the caller then delivers the scroll notification to the logic.
     void DragTrackbar(int id, int position);
+    // The user types text into a combo box's edit field, replacing what it showed: as on
+    // Windows, the list then has no selection.
+    void TypeInto(int id, const char* text);
     // Forgets every control and the end of a run, as a new window of the same template would
     // start.
     void Reset();

@@ -6,18 +6,31 @@ namespace tarv {
 
 INT_PTR CDialog::DoModal(HINSTANCE module, int templateId, HWND owner)
 {
-    return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), owner, DialogProc, (LPARAM)this);
+    return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), owner, ModalDialogProc,
+                           (LPARAM)this);
 }
 
-INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK CDialog::ModalDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // DoModal passes the object itself.
+    CDialog* created = message == WM_INITDIALOG ? (CDialog*)lParam : 0;
+    return Dispatch(window, message, wParam, lParam, created);
+}
+
+INT_PTR CALLBACK CDialog::PageDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The sheet passes its copy of the page description, whose lParam is the object.
+    const PROPSHEETPAGEA* page = (const PROPSHEETPAGEA*)lParam;
+    CDialog* created = message == WM_INITDIALOG && page ? (CDialog*)page->lParam : 0;
+    return Dispatch(window, message, wParam, lParam, created);
+}
+
+INT_PTR CDialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                          CDialog* created)
 {
     CDialog* self;
     if (message == WM_INITDIALOG) {
-        // The sheet makes every page a child window; a modal dialog is never one.
-        if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)
-            self = (CDialog*)((PROPSHEETPAGEA*)lParam)->lParam;
-        else
-            self = (CDialog*)lParam;
+        self = created;
         SetWindowLongA(window, DWL_USER, (LONG)self);
     } else {
         self = (CDialog*)GetWindowLongA(window, DWL_USER);

@@ -1,18 +1,26 @@
 #include "ui/win32/PropertyPage.h"
 
+#include <stddef.h>
+
 namespace tarv {
+
+// The first comctl32 (Windows 95) takes only the 40-byte description, which ends with the
+// reference parent; the header's structure is longer, so the page fills only that part and
+// says so in dwSize.
+static const DWORD Windows95PageSize = 40;
+static_assert(offsetof(PROPSHEETPAGEA, pcRefParent) + sizeof(UINT*) == Windows95PageSize,
+              "every field the page sets lies within the Windows 95 description");
 
 CPropertyPage::CPropertyPage(HINSTANCE module, int templateId, PropertyPageLogic& logic,
                              Win32Dialog& dialog)
     : CDialog(logic, dialog), logic_(logic), releaseHandler_(0)
 {
     ZeroMemory(&description_, sizeof description_);
-    // The first comctl32 (Windows 95) accepts only the original structure size.
-    description_.dwSize = PROPSHEETPAGEA_V1_SIZE;
+    description_.dwSize = Windows95PageSize;
     description_.dwFlags = PSP_USECALLBACK;
     description_.hInstance = module;
     description_.pszTemplate = MAKEINTRESOURCEA(templateId);
-    description_.pfnDlgProc = DialogProc;
+    description_.pfnDlgProc = PageDialogProc;
     description_.lParam = (LPARAM)static_cast<CDialog*>(this);
     description_.pfnCallback = PageCallback;
 }

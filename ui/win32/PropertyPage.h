@@ -1,6 +1,6 @@
 // A property-sheet page in place of the classic framework's CPropertyPage: it owns the page
-// description the sheet is built from and adds the sheet's notifications to the dialog
-// procedure it shares with modal dialogs.
+// description the sheet is built from, with the page procedure in it, and adds the sheet's
+// notifications to the dispatch it shares with modal dialogs.
 #pragma once
 
 #include "ui/PropertyPageLogic.h"

@@ -114,6 +114,13 @@ int Win32Dialog::ComboGetLBText(int id, int index, char* buffer, unsigned size)
     return (int)Send(id, CB_GETLBTEXT, (WPARAM)index, (LPARAM)buffer);
 }
 
+int Win32Dialog::ComboFindStringExact(int id, int startIndex, const char* text)
+{
+    return (int)Send(id, CB_FINDSTRINGEXACT, (WPARAM)startIndex, (LPARAM)text);
+}
+
+void Win32Dialog::ComboSetCurSel(int id, int index) { Send(id, CB_SETCURSEL, (WPARAM)index, 0); }
+
 void Win32Dialog::CheckRadioButton(int firstId, int lastId, int checkId)
 {
     ::CheckRadioButton(window_, firstId, lastId, checkId);

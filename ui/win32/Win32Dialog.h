@@ -37,6 +37,8 @@ public:
     void ComboSetCurSel(int id, int index) override;
     int ComboSelectString(int id, int startIndex, const char* text) override;
     int ComboGetLBText(int id, int index, char* buffer, unsigned size) override;
+    int ComboFindStringExact(int id, int startIndex, const char* text) override;
+    void ComboSetCurSel(int id, int index) override;
     void CheckRadioButton(int firstId, int lastId, int checkId) override;
     void GetWindowRect(DialogRect* screen) override;
     void MoveWindow(int left, int top, int width, int height) override;

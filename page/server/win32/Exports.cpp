@@ -1,4 +1,4 @@
-// The three entry points the library exports (undecorated, see TarvPage.def).
+// The entry points the library exports (undecorated, see TarvPage.def).
 #include "page/server/ModuleCount.h"
 #include "page/server/ServerRegistration.h"
 #include "page/server/win32/ClassFactory.h"
@@ -6,6 +6,8 @@
 #include "platform/win32/Win32Platform.h"
 #include "registry/ComRegistration.h"
 #include "registry/win32/Win32Registry.h"
+
+#include <olectl.h>
 
 namespace {
 
@@ -43,4 +45,11 @@ STDAPI DllRegisterServer()
     bool havePath = platform.GetOwnModulePath(path, sizeof path);
     tarv::UpdateServerRegistration(registry, havePath ? path : 0);
     return S_OK;
+}
+
+// What regsvr32 /u calls: takes away what DllRegisterServer wrote.
+STDAPI DllUnregisterServer()
+{
+    tarv::Win32Registry registry;
+    return tarv::RemoveServerRegistration(registry) ? S_OK : SELFREG_E_CLASS;
 }

@@ -1,0 +1,86 @@
+#include "registry/PciBinding.h"
+
+#include "registry/RegistryValues.h"
+#include "text/Text.h"
+
+namespace tarv {
+
+static const char DriverValue[] = "Driver";
+static const char DisplayDriverPrefix[] = "Display\\";
+
+// Key names of the hardware tree are short; a longer one cannot be a device or instance key
+// the driver wrote, and would not fit the path below.
+const unsigned PciNameSize = 128;
+const unsigned PciPathSize = sizeof PciEnumKey + 2 * PciNameSize + 2;
+
+int DisplayInstanceOfDriver(const char* driver)
+{
+    const char* digits = AfterPrefixNoCase(driver, DisplayDriverPrefix);
+    if (!digits) return -1;
+    int number = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (digits[i] < '0' || digits[i] > '9') return -1;
+        number = number * 10 + (digits[i] - '0');
+    }
+    return digits[4] == 0 ? number : -1;
+}
+
+// "VEN_121A&DEV_0009", alone or followed by "&SUBSYS_..." and the rest of the device name.
+static bool IsVsa100Device(const char* name)
+{
+    const char* rest = AfterPrefixNoCase(name, Vsa100DevicePrefix);
+    return rest && (*rest == 0 || *rest == '&');
+}
+
+static bool JoinPath(char* path, const char* parent, const char* child)
+{
+    return CopyText(path, PciPathSize, parent) && AppendText(path, PciPathSize, "\\") &&
+           AppendText(path, PciPathSize, child);
+}
+
+// The instance keys of one VSA-100 device key, each read for its "Driver".
+static void ReadDeviceBindings(Registry& registry, const char* devicePath,
+                               bool bound[BindableInstances])
+{
+    RegKey device = 0;
+    if (registry.OpenKey(HiveLocalMachine, devicePath, KeyEnumerateSubKeys, &device) != RegSuccess)
+        return;
+    char name[PciNameSize];
+    for (unsigned long index = 0;; ++index) {
+        const RegResult listed = registry.EnumKey(device, index, name, sizeof name);
+        if (listed == RegMoreData) continue;  // a name too long to be a bus address
+        if (listed != RegSuccess) break;
+        char path[PciPathSize];
+        if (!JoinPath(path, devicePath, name)) continue;
+        RegKey instance = 0;
+        if (registry.OpenKey(HiveLocalMachine, path, KeyQueryValue, &instance) != RegSuccess)
+            continue;
+        char driver[MaxValueReadSize];
+        if (ReadTextValue(registry, instance, DriverValue, driver, sizeof driver)) {
+            const int number = DisplayInstanceOfDriver(driver);
+            if (number >= 0 && number < BindableInstances) bound[number] = true;
+        }
+        registry.CloseKey(instance);
+    }
+    registry.CloseKey(device);
+}
+
+void FindVsa100Bindings(Registry& registry, bool bound[BindableInstances])
+{
+    for (int i = 0; i < BindableInstances; ++i) bound[i] = false;
+    RegKey pci = 0;
+    if (registry.OpenKey(HiveLocalMachine, PciEnumKey, KeyEnumerateSubKeys, &pci) != RegSuccess)
+        return;
+    char name[PciNameSize];
+    for (unsigned long index = 0;; ++index) {
+        const RegResult listed = registry.EnumKey(pci, index, name, sizeof name);
+        if (listed == RegMoreData) continue;
+        if (listed != RegSuccess) break;
+        char path[PciPathSize];
+        if (IsVsa100Device(name) && JoinPath(path, PciEnumKey, name))
+            ReadDeviceBindings(registry, path, bound);
+    }
+    registry.CloseKey(pci);
+}
+
+}  // namespace tarv
