@@ -65,9 +65,6 @@ public:
     virtual void ComboResetContent(int id) = 0;
     virtual int ComboAddString(int id, const char* text) = 0;
     virtual int ComboGetCurSel(int id) = 0;
-    // Selects item index (CB_SETCURSEL); ComboError removes the selection and empties the
-    // edit field, as emptying the list does.
-    virtual void ComboSetCurSel(int id, int index) = 0;
     virtual int ComboSelectString(int id, int startIndex, const char* text) = 0;
     // Copies the text of item index into buffer and returns its length. An item that does not
     // fit, or does not exist, is not copied: the buffer keeps what it held and the result is

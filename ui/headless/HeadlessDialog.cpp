@@ -114,14 +114,6 @@ int HeadlessDialog::ComboAddString(int id, const char* text)
 
 int HeadlessDialog::ComboGetCurSel(int id) { return controls_[id].selection; }
 
-void HeadlessDialog::ComboSetCurSel(int id, int index)
-{
-    Control& combo = controls_[id];
-    const bool valid = index >= 0 && index < (int)combo.items.size();
-    combo.selection = valid ? index : ComboError;
-    combo.text = valid ? combo.items[index] : std::string();
-}
-
 static bool BeginsWithIgnoringCase(const std::string& text, const char* prefix)
 {
     for (size_t i = 0; prefix[i]; ++i) {

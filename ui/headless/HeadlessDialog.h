@@ -73,7 +73,6 @@ public:
     void ComboResetContent(int id) override;
     int ComboAddString(int id, const char* text) override;
     int ComboGetCurSel(int id) override;
-    void ComboSetCurSel(int id, int index) override;
     int ComboSelectString(int id, int startIndex, const char* text) override;
     int ComboGetLBText(int id, int index, char* buffer, unsigned size) override;
     int ComboFindStringExact(int id, int startIndex, const char* text) override;

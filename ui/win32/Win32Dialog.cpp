@@ -99,8 +99,6 @@ int Win32Dialog::ComboAddString(int id, const char* text) { return (int)Send(id,
 
 int Win32Dialog::ComboGetCurSel(int id) { return (int)Send(id, CB_GETCURSEL, 0, 0); }
 
-void Win32Dialog::ComboSetCurSel(int id, int index) { Send(id, CB_SETCURSEL, (WPARAM)index, 0); }
-
 int Win32Dialog::ComboSelectString(int id, int startIndex, const char* text)
 {
     return (int)Send(id, CB_SELECTSTRING, (WPARAM)startIndex, (LPARAM)text);
