@@ -34,8 +34,9 @@ regcount="$root/build/native/tools/regcount/regcount"
 
 echo "starting Wine on a private Xvfb" >&2
 . scripts/lib/wine-env.sh
-wine_env_start "$bench/wine"
+# The trap first: Wine failing to start must not leave the Xvfb behind.
 trap 'wine_env_stop; rm -rf "$bench/wine"' EXIT
+wine_env_start "$bench/wine"
 export WINEPREFIX
 WINEPREFIX=$(wine_env_prefix win98)
 wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null
