@@ -24,12 +24,21 @@ static bool ReadVideoDevicePath(Registry& registry, char* path, unsigned size)
     return true;
 }
 
+// Whether every name of the path is non-empty: no leading, trailing or doubled separator.
+static bool NamesEveryKey(const char* path)
+{
+    if (path[0] == 0 || path[0] == '\\') return false;
+    for (; *path; ++path)
+        if (path[0] == '\\' && (path[1] == '\\' || path[1] == 0)) return false;
+    return true;
+}
+
 static bool Nt4GlideReadKey(Registry& registry, char* keyPath, unsigned size)
 {
     char device[MaxValueReadSize];
     if (!ReadVideoDevicePath(registry, device, sizeof device)) return false;
     const char* path = AfterPrefixNoCase(device, MachineRegistryPrefix);
-    if (!path || path[0] == 0 || path[0] == '\\') return false;
+    if (!path || !NamesEveryKey(path)) return false;
     const char* below = AfterPrefixNoCase(path, HardwareKey);
     if (below && (*below == 0 || *below == '\\')) return false;
     return CopyText(keyPath, size, path) && AppendText(keyPath, size, GlideSubkey) &&

@@ -15,6 +15,7 @@
 #include "page/refresh/ModeTable.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/FakeStringTable.h"
+#include "registry/GlideReadKey.h"
 #include "registry/OsFlavor.h"
 #include "registry/memory/MemoryKey.h"
 #include "registry/memory/MemoryRegistry.h"
@@ -96,6 +97,12 @@ const OwnedKey OwnedKeys[] = {
      {"{7d2e41c6-3a5f-4b10-9c84-2f61a0d9e375}"}},
     {SERVICES "3dfx\\device0\\d3d", {"ssth3_swapinterval"}},
 };
+// On NT 4.0 the key Glide reads, named by the video device map of the registry under test:
+// its "FX_GLIDE_SWAPINTERVAL" is the product's, and it may be created. Lower case; empty when
+// the map names none.
+std::string nt4GlideKey;
+const OwnedKey Nt4GlideValue = {"", {"fx_glide_swapinterval"}};
+
 // Under MODES only a mode key's "RefreshRate" may change; no key may appear there.
 const char ModesKeys[] = DISPLAY "\\modes\\";
 
@@ -148,6 +155,10 @@ struct ValueRights {
                 return;
             }
         }
+        if (!nt4GlideKey.empty() && path == nt4GlideKey) {
+            named = &Nt4GlideValue;
+            return;
+        }
         refreshRate = MatchesStart(path, ModesKeys, sizeof ModesKeys - 1, sizeof ModesKeys - 1);
     }
     // value is a name as stored ("" for the default).
@@ -177,7 +188,9 @@ bool KeyAllowed(const std::string& path)
             return true;
         }
     }
-    return false;
+    // The NT 4.0 Glide key itself, or one on the way to it.
+    return !nt4GlideKey.empty() && nt4GlideKey.compare(0, path.size(), path) == 0 &&
+           (path.size() == nt4GlideKey.size() || nt4GlideKey[path.size()] == '\\');
 }
 
 // A fingerprint (64-bit FNV-1a) of every key and value the product may not change: their
@@ -390,6 +403,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     case 2: run.platform.PoseAsNt4(); break;
     default: run.platform.PoseAsWindows2000(); break;
     }
+    DriverValueLocation glide;
+    nt4GlideKey = FindGlideReadKey(run.registry, WinNT4, &glide)
+                      ? Lower(std::string(HiveName(HiveLocalMachine)) + "\\" + glide.keyPath)
+                      : std::string();
     run.outside = OutsideTheProduct(run.registry);
     run.Page();
     run.RefreshRates();

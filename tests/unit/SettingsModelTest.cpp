@@ -290,6 +290,10 @@ TEST_F(SettingsModelTest, NtOpenGlSwitchAlsoGoesWhereGlideReadsIt)
          video0("\"System\\\\CurrentControlSet\\\\Services\\\\Voodoo5\\\\Device0\""), ""},
         {"NT 4.0, a path under HARDWARE", true,
          video0("\"\\\\REGISTRY\\\\Machine\\\\HARDWARE\\\\DEVICEMAP\""), ""},
+        {"NT 4.0, a path ending in a separator", true,
+         video0("\"\\\\REGISTRY\\\\Machine\\\\System\\\\CurrentControlSet\\\\Services\\\\Voodoo5\\\\Device0\\\\\""), ""},
+        {"NT 4.0, a path with an empty name", true,
+         video0("\"\\\\REGISTRY\\\\Machine\\\\System\\\\\\\\Services\\\\Voodoo5\\\\Device0\""), ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
