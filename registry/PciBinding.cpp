@@ -32,6 +32,21 @@ static bool IsVsa100Device(const char* name)
     return rest && (*rest == 0 || *rest == '&');
 }
 
+// The next subkey name of key from *index on into name, passing over names too long to be a bus
+// or device address; false at the end of the list or on any other failure.
+static bool NextSubkey(Registry& registry, RegKey key, unsigned long* index, char* name,
+                       unsigned size)
+{
+    for (;; ++*index) {
+        const RegResult listed = registry.EnumKey(key, *index, name, size);
+        if (listed == RegSuccess) {
+            ++*index;
+            return true;
+        }
+        if (listed != RegMoreData) return false;
+    }
+}
+
 static bool JoinPath(char* path, const char* parent, const char* child)
 {
     return CopyText(path, PciPathSize, parent) && AppendText(path, PciPathSize, "\\") &&
@@ -46,10 +61,7 @@ static void ReadDeviceBindings(Registry& registry, const char* devicePath,
     if (registry.OpenKey(HiveLocalMachine, devicePath, KeyEnumerateSubKeys, &device) != RegSuccess)
         return;
     char name[PciNameSize];
-    for (unsigned long index = 0;; ++index) {
-        const RegResult listed = registry.EnumKey(device, index, name, sizeof name);
-        if (listed == RegMoreData) continue;  // a name too long to be a bus address
-        if (listed != RegSuccess) break;
+    for (unsigned long index = 0; NextSubkey(registry, device, &index, name, sizeof name);) {
         char path[PciPathSize];
         if (!JoinPath(path, devicePath, name)) continue;
         RegKey instance = 0;
@@ -72,10 +84,7 @@ void FindVsa100Bindings(Registry& registry, bool bound[BindableInstances])
     if (registry.OpenKey(HiveLocalMachine, PciEnumKey, KeyEnumerateSubKeys, &pci) != RegSuccess)
         return;
     char name[PciNameSize];
-    for (unsigned long index = 0;; ++index) {
-        const RegResult listed = registry.EnumKey(pci, index, name, sizeof name);
-        if (listed == RegMoreData) continue;
-        if (listed != RegSuccess) break;
+    for (unsigned long index = 0; NextSubkey(registry, pci, &index, name, sizeof name);) {
         char path[PciPathSize];
         if (IsVsa100Device(name) && JoinPath(path, PciEnumKey, name))
             ReadDeviceBindings(registry, path, bound);

@@ -1,4 +1,5 @@
 #include "tools/dispprops/BareTemplates.h"
+#include "tools/dispprops/SheetSteps.h"
 
 #include <commctrl.h>
 
@@ -49,25 +50,6 @@ void ArmIdleCancel()
     if (!idleHook)
         idleHook = SetWindowsHookExA(WH_CALLWNDPROC, IdleProc, nullptr, GetCurrentThreadId());
     armed = true;
-}
-
-bool SelectTab(HWND sheet, const std::string& title)
-{
-    HWND tabs = PropSheet_GetTabControl(sheet);
-    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[128] = "";
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-        if (title == text) {
-            PropSheet_SetCurSel(sheet, nullptr, i);
-            return true;
-        }
-    }
-    return false;
 }
 
 void PaintNow(HWND window)
@@ -235,7 +217,7 @@ bool RunStep(const std::string& step, HWND sheet, bool* ok, void (*log)(const ch
         step.find(':') == std::string::npos ? "" : step.substr(step.find(':') + 1);
     *ok = true;
     if (verb == "shown") {
-        *ok = sheet && SelectTab(sheet, argument);
+        *ok = dispprops::SelectTab(sheet, argument);
         if (*ok) PaintNow(sheet);
         if (!*ok) log("shown: no tab \"%s\"", argument.c_str());
     } else if (verb == "dlgshown") {

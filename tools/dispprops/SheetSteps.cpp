@@ -30,20 +30,6 @@ std::string TabTitle(HWND tabs, int index)
     return text;
 }
 
-bool SelectTab(const std::string& title)
-{
-    HWND tabs = sheet ? PropSheet_GetTabControl(sheet) : nullptr;
-    if (!tabs) return false;
-    int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        if (TabTitle(tabs, i) == title) {
-            PropSheet_SetCurSel(sheet, nullptr, i);
-            return true;
-        }
-    }
-    return false;
-}
-
 void DumpControls()
 {
     HWND page = CurrentPage();
@@ -61,6 +47,20 @@ void DumpControls()
 
 }  // namespace
 
+bool SelectTab(HWND propertySheet, const std::string& title)
+{
+    HWND tabs = propertySheet ? PropSheet_GetTabControl(propertySheet) : nullptr;
+    if (!tabs) return false;
+    int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        if (TabTitle(tabs, i) == title) {
+            PropSheet_SetCurSel(propertySheet, nullptr, i);
+            return true;
+        }
+    }
+    return false;
+}
+
 HWND PageControl(int id, const char* step)
 {
     HWND page = CurrentPage();
@@ -74,7 +74,7 @@ bool RunStep(const std::string& step)
     std::string verb = step.substr(0, step.find(':'));
     std::string argument = step.find(':') == std::string::npos ? "" : step.substr(step.find(':') + 1);
     if (verb == "tab") {
-        if (!SelectTab(argument)) {
+        if (!SelectTab(sheet, argument)) {
             Log("tab: no tab \"%s\"", argument.c_str());
             return false;
         }
