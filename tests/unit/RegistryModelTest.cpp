@@ -212,7 +212,11 @@ TEST_F(FlavourTest, ForceValuesOverrideTheVersionAndNt5WinsOverNt4)
     platform.versionKnown = false;
     EXPECT_EQ(Win9x, Closed(DetectOsFlavor(platform, registry)));
 
-    // A force value that does not fit 128 bytes counts as missing.
+    // 127 characters and the terminator fill the 128-byte buffer exactly and are still read;
+    // a force value that does not fit counts as missing.
+    Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"ForceNT4\"=\"1" + std::string(126, ' ') +
+         "\"\n");
+    EXPECT_EQ(1, Closed(ReadForceValue(registry, "ForceNT4")));
     Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"ForceNT4\"=\"1" + std::string(130, ' ') +
          "\"\n");
     EXPECT_EQ(0, Closed(ReadForceValue(registry, "ForceNT4")));
@@ -298,9 +302,9 @@ TEST_F(ValueReadTest, ADeleteIsDoneWhenTheValueIsGoneWhateverTheCode)
 {
     Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"Kept\"=\"1\"\n");
     for (const char* name : {"Kept", "Missing"}) {
-        registry.FailNthCall(2, 1010);  // the delete after the key's creation, ERROR_BADKEY
-        EXPECT_EQ(name[0] == 'M', CreateKeyAndDeleteValue(registry, HiveLocalMachine,
-                                                          "Software\\Tarvello", name)) << name;
+        registry.FailNthCall(2, 1010);  // the delete after the key's opening, ERROR_BADKEY
+        EXPECT_EQ(name[0] == 'M', OpenKeyAndDeleteValue(registry, HiveLocalMachine,
+                                                        "Software\\Tarvello", name)) << name;
     }
     EXPECT_EQ(0, registry.OpenHandleCount());
 }
