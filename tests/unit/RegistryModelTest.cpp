@@ -137,6 +137,12 @@ TEST_F(AdapterDiscoveryTest, DescriptionOrVsa100BindingFindsTheBoards)
              Bound(Vsa100, "Display\\\\0009", "BUS_02&DEV_00&FUNC_00") +
              Bound(Vsa100, "DISPLAY\\\\0012", "BUS_03&DEV_00&FUNC_00"),
          {4, 9, 12}},
+        {"boards gone whose instances others took: the description rule alone", {},
+         Adapter("0001", "3dfx Voodoo Series") + Adapter("0002", "3dfx Voodoo5 5500 AGP") +
+             Bound(Vsa100, "DISPLAY\\\\0001") + Bound(Vsa100, "DISPLAY\\\\0002", "B2") +
+             Bound("VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01", "DISPLAY\\\\0001") +
+             Bound("VEN_102B&DEV_0525&SUBSYS_0641102B&REV_85", "DISPLAY\\\\0002"),
+         {2}},
         {"bindings above 15, malformed, or to an instance without a key", {},
          Adapter("0001", "x") + Adapter("0002", "x") + Adapter("0003", "x") +
              Bound(Vsa100, "DISPLAY\\\\0016") + Bound(Vsa100, "DISPLAY\\\\001", "B2") +
