@@ -447,6 +447,7 @@ TEST_P(FailureInjection, EveryFailingCallLeavesAnAllowedPartialResult)
                 EXPECT_LE(said, 1u) << "one message for one apply";
                 EXPECT_EQ(said == 1, !world.accepted) << "a refusal is said and refused alike";
                 if (result != after) EXPECT_EQ(1u, said) << "a change that did not happen went unsaid";
+                if (result == after) EXPECT_EQ(0u, said) << "a refusal of what was there was said";
                 if (said == 1)
                     EXPECT_EQ(world.strings.strings[IDS_NOT_SAVED],
                               (world.dialog.messages.empty() ? world.refreshWindow.messages
@@ -464,6 +465,41 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<std::tuple<Operation, Machine>>& info) {
         return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
     });
+
+// The converse on a whole machine: a user without administrator rights on Windows NT meets a
+// registry that refuses every write. Pressing OK on the tab or in the dialog without a change
+// says nothing and closes; a change is still refused and said.
+class FailureInjectionMachine : public ::testing::TestWithParam<Machine> {};
+
+TEST_P(FailureInjectionMachine, AnUnchangedApplyReportsNothingWhenEveryWriteIsRefused)
+{
+    const Machine& machine = GetParam();
+    World world;
+    std::string error;
+    ASSERT_TRUE(world.registry.LoadRegText("REGEDIT4\n\n" + MachineSeed(machine, 175, 1), &error));
+    PoseAs(world, machine);
+    world.OpenPage();
+    if (!machine.nt) world.OpenRefresh();
+    const std::string before = world.registry.SaveRegText();
+    world.registry.DenyEverywhere(MemoryRegistry::DenyWrite | MemoryRegistry::DenyDelete |
+                                  MemoryRegistry::DenyCreate | MemoryRegistry::DenyOpenForWriting);
+    EXPECT_TRUE(world.page.OnApply());
+    if (!machine.nt) {
+        world.refresh.OnCommand(IdOk);
+        EXPECT_TRUE(world.refreshWindow.ended);
+    }
+    EXPECT_EQ(0u, world.Messages());
+    EXPECT_EQ(before, world.registry.SaveRegText());
+    world.page.OnCommand(IDC_OPENGL_SWAP);
+    EXPECT_FALSE(world.page.OnApply());
+    EXPECT_EQ(1u, world.Messages());
+    EXPECT_EQ(0, world.registry.OpenHandleCount());
+}
+
+INSTANTIATE_TEST_SUITE_P(LimitedUser, FailureInjectionMachine, ::testing::ValuesIn(Machines),
+                         [](const ::testing::TestParamInfo<Machine>& info) {
+                             return std::string(info.param.name);
+                         });
 
 struct RunCount : ::testing::Environment {
     void TearDown() override { printf("failure injection: %d runs\n", runs); }
