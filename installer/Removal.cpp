@@ -7,6 +7,8 @@
 #include "registry/GlideReadKey.h"
 #include "registry/ProductSettings.h"
 #include "registry/ProgIdOwnership.h"
+#include "registry/SwapInterval.h"
+#include "text/Text.h"
 
 namespace tarv {
 namespace installer {
@@ -87,6 +89,8 @@ const DriverKeyGroup NtGroups[] = {
 
 }  // namespace
 
+// The clock goes whatever it holds; a swap interval only when it reads "0", the text the page
+// writes: any other content is another program's choice.
 static void ClearGroup(Registry& registry, OsFlavor flavor, int instance,
                        const DriverKeyGroup& group)
 {
@@ -97,7 +101,9 @@ static void ClearGroup(Registry& registry, OsFlavor flavor, int instance,
         return;
     for (int i = 0; i < group.count; ++i) {
         DriverValueLocation value;
-        if (GetDriverValueLocation(flavor, instance, group.settings[i], &value))
+        if (!GetDriverValueLocation(flavor, instance, group.settings[i], &value)) continue;
+        if (group.settings[i] == GraphicsClockSetting ||
+            SwapIntervalOffAt(registry, value) == ValuePresent)
             registry.DeleteValue(key, value.valueName);
     }
     registry.CloseKey(key);
@@ -108,16 +114,16 @@ void ResetDriverValues(Registry& registry, OsFlavor flavor, int instance)
     const bool nt = IsNtFlavour(flavor);
     const DriverKeyGroup* groups = nt ? NtGroups : Win9xGroups;
     for (int i = 0; i < 3; ++i) ClearGroup(registry, nt ? flavor : Win9x, instance, groups[i]);
-    // On NT the page also wrote the Glide value where Glide itself reads it.
+    // On NT the page also wrote the Glide value where Glide itself reads it. On NT 4.0 that is
+    // where the device map pointed then, which may have changed: its usual place goes too.
     DriverValueLocation glideReads;
-    if (nt && FindGlideReadKey(registry, flavor, &glideReads)) {
-        RegKey key = 0;
-        if (registry.OpenKey(HiveLocalMachine, glideReads.keyPath, KeyWriteAccess, &key) ==
-            RegSuccess) {
-            registry.DeleteValue(key, glideReads.valueName);
-            registry.CloseKey(key);
-        }
-    }
+    const bool found = nt && FindGlideReadKey(registry, flavor, &glideReads);
+    if (found) ClearSwapIntervalOff(registry, glideReads);
+    if (flavor != WinNT4 || (found && TextEqualsNoCase(glideReads.keyPath, Nt4UsualGlideReadKey)))
+        return;
+    CopyText(glideReads.keyPath, sizeof glideReads.keyPath, Nt4UsualGlideReadKey);
+    glideReads.valueName = GlideSwapIntervalValue;
+    ClearSwapIntervalOff(registry, glideReads);
 }
 
 }  // namespace installer

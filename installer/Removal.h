@@ -21,7 +21,7 @@ bool DeleteKeyIfPresent(Registry& registry, const char* keyPath);
 
 // Deletes the clock and swap-interval values of one adapter instance (Win9x) or of the fixed
 // NT service keys and the key Glide reads on NT (instance unused). Opens existing keys only;
-// missing keys and values are skipped.
+// missing keys and values are skipped, and a swap interval that does not read "0" stays.
 void ResetDriverValues(Registry& registry, OsFlavor flavor, int instance);
 
 }  // namespace installer

@@ -76,6 +76,11 @@ bool CVDPropPage::OnInitDialog()
     const bool win9x = settings.osFlavor == Win9x;
     dialog_.Enable(IDC_D3D_SWAP, win9x);
     dialog_.Enable(IDC_REFRESH_RATES, win9x);
+
+    // A repair the registry refused is told now that the page's language is known.
+    if (settings.clockRepairRefused)
+        ShowClockNotResetMessage(strings_, dialog_, stringBase, settings.unrepairedClock,
+                                 settings.repairLimit, textBuffer, sizeof textBuffer);
     return true;
 }
 

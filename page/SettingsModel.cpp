@@ -5,6 +5,7 @@
 #include "registry/OsFlavor.h"
 #include "registry/ProductSettings.h"
 #include "registry/RegistryValues.h"
+#include "registry/SwapInterval.h"
 #include "text/Text.h"
 
 namespace tarv {
@@ -18,25 +19,6 @@ static const char AboveUpperLimitMessage[] =
     "The Graphics Clock in presently set to %d Mhz which is above the Upper Limit of %d Mhz "
     "and will be reset to the Upper Limit now. You will need to restart Windows after exiting "
     "Display Properties.";
-
-// Copies format into dst with each "%d" replaced by the next of the two numbers.
-static void FormatTwoNumbers(char* dst, unsigned size, const char* format, long first,
-                             long second)
-{
-    const long numbers[2] = {first, second};
-    unsigned used = 0;
-    dst[0] = 0;
-    char piece[2] = {0, 0};
-    for (const char* at = format; *at; ++at) {
-        if (at[0] == '%' && at[1] == 'd' && used < 2) {
-            AppendDecimal(dst, size, numbers[used++]);
-            ++at;
-        } else {
-            piece[0] = *at;
-            AppendText(dst, size, piece);
-        }
-    }
-}
 
 static DriverValueLocation Locate(int flavour, int instance, DriverSetting setting)
 {
@@ -54,6 +36,9 @@ SettingsModel::SettingsModel(Registry& registry, MessageBoxSink& messages)
       clockEnabled(0),
       openGlSwapOff(0),
       d3dSwapOff(0),
+      clockRepairRefused(false),
+      unrepairedClock(0),
+      repairLimit(0),
       registry_(registry),
       messages_(messages),
       keepSwapIntervals_(false)
@@ -68,6 +53,7 @@ void SettingsModel::BeginLoad(PlatformQueries& platform)
     clockEnabled = 0;
     openGlSwapOff = 0;
     d3dSwapOff = 0;
+    clockRepairRefused = false;
     ResetAdapters();
     if (!IsNtFlavour(osFlavor)) FindAdapterInstances(registry_, AdapterMarker, this);
 }
@@ -130,55 +116,65 @@ void SettingsModel::ReadCurrentClock()
     registry_.CloseKey(key);
 }
 
-static int SwitchFrom(ValuePresence presence, bool* unknown)
+// Only a "0", the one text this page writes, shows a switch on: the driver's own tab writes
+// "1" for vsync on, and that is not ours to show as off.
+static int SwitchFrom(Registry& registry, const DriverValueLocation& location, bool* unknown)
 {
-    if (presence == ValueUnknown) *unknown = true;
-    return presence == ValuePresent ? 1 : 0;
+    const ValuePresence off = SwapIntervalOffAt(registry, location);
+    if (off == ValueUnknown) *unknown = true;
+    return off == ValuePresent ? 1 : 0;
 }
 
 void SettingsModel::ReadSwapSwitches()
 {
     int instance = IsNtFlavour(osFlavor) ? 0 : adapters[currentAdapter];
-    DriverValueLocation glide = Locate(osFlavor, instance, GlideSwapIntervalSetting);
     bool unknown = false;
-    openGlSwapOff = SwitchFrom(ValuePresenceAt(registry_, HiveLocalMachine, glide.keyPath,
-                                               glide.valueName, PageLoadReadSize),
+    openGlSwapOff = SwitchFrom(registry_, Locate(osFlavor, instance, GlideSwapIntervalSetting),
                                &unknown);
     // On NT the switch is also on when the value stands where Glide itself reads it.
     DriverValueLocation glideReads;
     if (IsNtFlavour(osFlavor) && openGlSwapOff == 0 &&
         FindGlideReadKey(registry_, (OsFlavor)osFlavor, &glideReads))
-        openGlSwapOff = SwitchFrom(ValuePresenceAt(registry_, HiveLocalMachine,
-                                                   glideReads.keyPath, glideReads.valueName,
-                                                   PageLoadReadSize),
-                                   &unknown);
+        openGlSwapOff = SwitchFrom(registry_, glideReads, &unknown);
     d3dSwapOff = 0;
-    if (!IsNtFlavour(osFlavor)) {
-        DriverValueLocation d3d = Locate(osFlavor, instance, Ssth3SwapIntervalSetting);
-        d3dSwapOff = SwitchFrom(ValuePresenceAt(registry_, HiveLocalMachine, d3d.keyPath,
-                                                d3d.valueName, PageLoadReadSize),
+    if (!IsNtFlavour(osFlavor))
+        d3dSwapOff = SwitchFrom(registry_, Locate(osFlavor, instance, Ssth3SwapIntervalSetting),
                                 &unknown);
-    }
     keepSwapIntervals_ = unknown;
 }
 
 void SettingsModel::CheckClockLimits()
 {
+    const char* message;
+    int limit;
     if (currentClock < lowerLimit) {
-        ShowLimitMessage(BelowLowerLimitMessage, currentClock, lowerLimit);
-        currentClock = lowerLimit;
-        ApplySettings(false);
+        message = BelowLowerLimitMessage;
+        limit = lowerLimit;
     } else if (currentClock > upperLimit) {
-        ShowLimitMessage(AboveUpperLimitMessage, currentClock, upperLimit);
-        currentClock = upperLimit;
-        ApplySettings(false);
+        message = AboveUpperLimitMessage;
+        limit = upperLimit;
+    } else {
+        return;
     }
+    // The repair is written before anything is said, so that a refused one (a user without
+    // administrator rights on Windows NT) never claims a reset that did not happen; the page
+    // says that one in its own language once its texts are chosen.
+    const int stored = currentClock;
+    currentClock = limit;
+    if (ApplySettings(false)) {
+        ShowLimitMessage(message, stored, limit);
+        return;
+    }
+    clockRepairRefused = true;
+    unrepairedClock = stored;
+    repairLimit = limit;
 }
 
 void SettingsModel::ShowLimitMessage(const char* format, int clock, int limit)
 {
     char text[512];
-    FormatTwoNumbers(text, sizeof text, format, clock, limit);
+    const long numbers[2] = {clock, limit};
+    FormatMessageText(text, sizeof text, format, numbers, 2, 0, 0);
     messages_.ShowMessage(text, LimitMessageCaption, MessageOk);
 }
 
@@ -204,15 +200,11 @@ bool SettingsModel::ApplySettings(bool writeEnableClock)
 }
 
 // Each value is written or deleted on its own; a key that cannot be opened or created skips
-// only that value.
-static bool SetOrDeleteSwapInterval(Registry& registry, const DriverValueLocation& location,
-                                    bool off)
+// only that value. A delete never creates a key, and leaves alone what is not its "0".
+static bool SetOrClearSwapInterval(Registry& registry, const DriverValueLocation& location,
+                                   bool off)
 {
-    if (off)
-        return CreateKeyAndSetText(registry, HiveLocalMachine, location.keyPath,
-                                   location.valueName, SwapIntervalOffText);
-    return CreateKeyAndDeleteValue(registry, HiveLocalMachine, location.keyPath,
-                                   location.valueName);
+    return off ? SetSwapIntervalOff(registry, location) : ClearSwapIntervalOff(registry, location);
 }
 
 bool SettingsModel::ApplyToInstance(int instance)
@@ -226,8 +218,8 @@ bool SettingsModel::ApplyToInstance(int instance)
     DriverValueLocation clock = Locate(osFlavor, instance, GraphicsClockSetting);
     bool written;
     if (clockEnabled == 0)
-        written = CreateKeyAndDeleteValue(registry_, HiveLocalMachine, clock.keyPath,
-                                          clock.valueName);
+        written = OpenKeyAndDeleteValue(registry_, HiveLocalMachine, clock.keyPath,
+                                        clock.valueName);
     else if (nt)
         written = CreateKeyAndSetDword(registry_, HiveLocalMachine, clock.keyPath,
                                        clock.valueName, (unsigned long)currentClock);
@@ -236,17 +228,17 @@ bool SettingsModel::ApplyToInstance(int instance)
                                          clock.valueName, currentClock);
 
     if (keepSwapIntervals_) return written;
-    if (!SetOrDeleteSwapInterval(registry_, Locate(osFlavor, instance, GlideSwapIntervalSetting),
-                                 openGlSwapOff == 1))
+    if (!SetOrClearSwapInterval(registry_, Locate(osFlavor, instance, GlideSwapIntervalSetting),
+                                openGlSwapOff == 1))
         written = false;
     // On NT the Direct3D value sits in the clock's key and follows the OpenGL switch.
-    if (!SetOrDeleteSwapInterval(registry_, Locate(osFlavor, instance, Ssth3SwapIntervalSetting),
-                                 (nt ? openGlSwapOff : d3dSwapOff) == 1))
+    if (!SetOrClearSwapInterval(registry_, Locate(osFlavor, instance, Ssth3SwapIntervalSetting),
+                                (nt ? openGlSwapOff : d3dSwapOff) == 1))
         written = false;
     // And on NT the OpenGL switch once more where Glide itself reads it.
     DriverValueLocation glideReads;
     if (nt && FindGlideReadKey(registry_, (OsFlavor)osFlavor, &glideReads) &&
-        !SetOrDeleteSwapInterval(registry_, glideReads, openGlSwapOff == 1))
+        !SetOrClearSwapInterval(registry_, glideReads, openGlSwapOff == 1))
         written = false;
     return written;
 }

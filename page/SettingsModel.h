@@ -26,7 +26,8 @@ public:
     // and, on the Windows 95 family, filled by discovery. LoadSettings follows.
     void BeginLoad(PlatformQueries& platform);
     // Reads the product settings and driver values; repairs stored limits and a driver
-    // clock outside them (telling the user, and rewriting the driver values at once).
+    // clock outside them (rewriting the driver values at once, then telling the user; a
+    // refused repair is left to the page to tell, in clockRepairRefused).
     void LoadSettings();
     // "EnableClock" first when asked, then the driver values of every adapter. False when the
     // registry refused any of them (the others are still written).
@@ -48,6 +49,11 @@ public:
     int openGlSwapOff;  // 1: Glide/OpenGL swaps do not wait for the refresh
     int d3dSwapOff;     // 1: Direct3D swaps do not wait (Windows 95 family only)
     char modelName[ModelNameSize];
+    // Set by LoadSettings when the registry refused the repair of a clock outside the limits
+    // (then no limit message was shown): the clock stored, and the limit it was to become.
+    bool clockRepairRefused;
+    int unrepairedClock;
+    int repairLimit;
 
 private:
     void ReadSwapSwitches();

@@ -11,6 +11,8 @@
 namespace tarv {
 
 const char Nt5GlideReadKey[] = "SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0\\glide";
+// Where the device map names on NT 4.0 with the Voodoo5 driver: its service's own Device0.
+const char Nt4UsualGlideReadKey[] = "SYSTEM\\CurrentControlSet\\Services\\Voodoo5\\Device0\\glide";
 // Read only: the hardware tree belongs to the system and is never written.
 const char VideoDeviceMapKey[] = "HARDWARE\\DEVICEMAP\\VIDEO";
 const char PrimaryVideoDeviceValue[] = "\\Device\\Video0";

@@ -77,19 +77,36 @@ static void ReadDeviceBindings(Registry& registry, const char* devicePath,
     registry.CloseKey(device);
 }
 
-void FindVsa100Bindings(Registry& registry, bool bound[BindableInstances])
+// The bindings of every device key of Enum\PCI that is (vsa100) or is not a VSA-100 board;
+// whether any was found.
+static bool FindBindings(Registry& registry, bool vsa100, bool bound[BindableInstances])
 {
     for (int i = 0; i < BindableInstances; ++i) bound[i] = false;
     RegKey pci = 0;
     if (registry.OpenKey(HiveLocalMachine, PciEnumKey, KeyEnumerateSubKeys, &pci) != RegSuccess)
-        return;
+        return false;
     char name[PciNameSize];
     for (unsigned long index = 0; NextSubkey(registry, pci, &index, name, sizeof name);) {
         char path[PciPathSize];
-        if (IsVsa100Device(name) && JoinPath(path, PciEnumKey, name))
+        if (IsVsa100Device(name) == vsa100 && JoinPath(path, PciEnumKey, name))
             ReadDeviceBindings(registry, path, bound);
     }
     registry.CloseKey(pci);
+    bool any = false;
+    for (int i = 0; i < BindableInstances; ++i) any = any || bound[i];
+    return any;
+}
+
+void FindVsa100Bindings(Registry& registry, bool bound[BindableInstances])
+{
+    // Windows keeps the key of a board that is gone, binding and all; another board may since
+    // have taken its class instance. Only the other devices are read to find that out, and only
+    // when a VSA-100 binding was found at all.
+    if (!FindBindings(registry, true, bound)) return;
+    bool other[BindableInstances];
+    FindBindings(registry, false, other);
+    for (int i = 0; i < BindableInstances; ++i)
+        if (other[i]) bound[i] = false;
 }
 
 }  // namespace tarv

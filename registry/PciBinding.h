@@ -16,8 +16,9 @@ const char Vsa100DevicePrefix[] = "VEN_121A&DEV_0009";
 
 const int BindableInstances = 16;  // display-class instances 0 to 15, as the adapter list holds
 
-// One pass over Enum\PCI: bound[n] becomes true for every instance n (0 to 15) a VSA-100 board
-// is bound to, false for every other. A missing or unreadable tree adds nothing; nothing is
+// bound[n] becomes true for every instance n (0 to 15) a VSA-100 board is bound to and no other
+// device (a board that is gone leaves its binding behind, and a Voodoo3 may reuse the
+// instance), false for every other. A missing or unreadable tree adds nothing; nothing is
 // created and every key opened is closed again.
 void FindVsa100Bindings(Registry& registry, bool bound[BindableInstances]);
 

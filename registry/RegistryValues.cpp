@@ -65,8 +65,17 @@ static ValuePresence PresenceFrom(RegResult result)
     return result == RegFileNotFound || result == RegMoreData ? ValueAbsent : ValueUnknown;
 }
 
-ValuePresence ValuePresenceAt(Registry& registry, RegHive hive, const char* path,
-                              const char* name, unsigned bufferSize)
+// Whether the first length bytes of data, up to a zero byte among them, are text.
+static bool DataIsText(const unsigned char* data, unsigned length, const char* text)
+{
+    unsigned at = 0;
+    for (; at < length && data[at] != 0; ++at)
+        if (text[at] == 0 || (unsigned char)text[at] != data[at]) return false;
+    return text[at] == 0;
+}
+
+ValuePresence TextValueAt(Registry& registry, RegHive hive, const char* path, const char* name,
+                          const char* text, unsigned bufferSize)
 {
     RegKey key = 0;
     RegResult opened = registry.OpenKey(hive, path, KeyQueryValue, &key);
@@ -75,7 +84,31 @@ ValuePresence ValuePresenceAt(Registry& registry, RegHive hive, const char* path
     unsigned long size = BoundedReadSize(bufferSize);
     ValuePresence presence = PresenceFrom(registry.QueryValue(key, name, 0, data, &size));
     registry.CloseKey(key);
+    const unsigned length = size < sizeof data ? (unsigned)size : (unsigned)sizeof data;
+    if (presence == ValuePresent && !DataIsText(data, length, text)) presence = ValueAbsent;
     return presence;
+}
+
+bool ValueHoldsAt(Registry& registry, RegHive hive, const char* path, const char* name,
+                  unsigned long type, const unsigned char* data, unsigned long size)
+{
+    RegKey key = 0;
+    if (registry.OpenKey(hive, path, KeyQueryValue, &key) != RegSuccess) return false;
+    unsigned char stored[MaxValueReadSize];
+    unsigned long storedType = RegNone;
+    unsigned long storedSize = sizeof stored;
+    bool holds = registry.QueryValue(key, name, &storedType, stored, &storedSize) == RegSuccess &&
+                 storedType == type && storedSize == size;
+    for (unsigned long at = 0; holds && at < size; ++at) holds = stored[at] == data[at];
+    registry.CloseKey(key);
+    return holds;
+}
+
+bool TextValueHoldsAt(Registry& registry, RegHive hive, const char* path, const char* name,
+                      const char* text)
+{
+    return ValueHoldsAt(registry, hive, path, name, RegSz, (const unsigned char*)text,
+                        TextLength(text) + 1);
 }
 
 RegResult SetTextValue(Registry& registry, RegKey key, const char* name, const char* text)
@@ -90,38 +123,53 @@ RegResult SetDecimalValue(Registry& registry, RegKey key, const char* name, long
     return SetTextValue(registry, key, name, text);
 }
 
-RegResult SetDwordValue(Registry& registry, RegKey key, const char* name, unsigned long value)
+// Sets name at path through its key, created first (the value's name as its class) or only
+// opened; true when the value holds the data afterwards.
+static bool StoreValue(Registry& registry, RegHive hive, const char* path, const char* name,
+                       unsigned long type, const unsigned char* data, unsigned long size,
+                       bool create)
 {
-    unsigned char data[4];
-    for (unsigned at = 0; at < 4; ++at) data[at] = (unsigned char)(value >> (8 * at));
-    return registry.SetValue(key, name, RegDword, data, sizeof data);
+    RegKey key = 0;
+    const RegResult opened = create ? registry.CreateKey(hive, path, name, KeyWriteAccess, &key)
+                                    : registry.OpenKey(hive, path, KeyWriteAccess, &key);
+    if (opened == RegSuccess) {
+        const bool written = registry.SetValue(key, name, type, data, size) == RegSuccess;
+        registry.CloseKey(key);
+        if (written) return true;
+    }
+    return ValueHoldsAt(registry, hive, path, name, type, data, size);
+}
+
+static bool StoreText(Registry& registry, RegHive hive, const char* path, const char* name,
+                      const char* text, bool create)
+{
+    return StoreValue(registry, hive, path, name, RegSz, (const unsigned char*)text,
+                      TextLength(text) + 1, create);
 }
 
 bool OpenKeyAndSetDecimal(Registry& registry, RegHive hive, const char* path, const char* name,
                           long value)
 {
-    RegKey key = 0;
-    if (registry.OpenKey(hive, path, KeyWriteAccess, &key) != RegSuccess) return false;
-    bool written = SetDecimalValue(registry, key, name, value) == RegSuccess;
-    registry.CloseKey(key);
-    return written;
+    char text[16];
+    FormatDecimal(text, sizeof text, value);
+    return StoreText(registry, hive, path, name, text, false);
 }
 
-static bool CreateDriverKey(Registry& registry, RegHive hive, const char* path, const char* name,
-                            RegKey* key)
+bool OpenKeyAndDeleteValue(Registry& registry, RegHive hive, const char* path, const char* name)
 {
-    *key = 0;
-    return registry.CreateKey(hive, path, name, KeyWriteAccess, key) == RegSuccess;
+    RegKey key = 0;
+    RegResult result = registry.OpenKey(hive, path, KeyWriteAccess, &key);
+    if (result == RegSuccess) {
+        result = registry.DeleteValue(key, name);
+        registry.CloseKey(key);
+    }
+    return DeletedOrAbsent(registry, hive, path, name, result);
 }
 
 bool CreateKeyAndSetText(Registry& registry, RegHive hive, const char* path, const char* name,
                          const char* text)
 {
-    RegKey key;
-    if (!CreateDriverKey(registry, hive, path, name, &key)) return false;
-    bool written = SetTextValue(registry, key, name, text) == RegSuccess;
-    registry.CloseKey(key);
-    return written;
+    return StoreText(registry, hive, path, name, text, true);
 }
 
 bool CreateKeyAndSetDecimal(Registry& registry, RegHive hive, const char* path, const char* name,
@@ -129,27 +177,15 @@ bool CreateKeyAndSetDecimal(Registry& registry, RegHive hive, const char* path, 
 {
     char text[16];
     FormatDecimal(text, sizeof text, value);
-    return CreateKeyAndSetText(registry, hive, path, name, text);
+    return StoreText(registry, hive, path, name, text, true);
 }
 
 bool CreateKeyAndSetDword(Registry& registry, RegHive hive, const char* path, const char* name,
                           unsigned long value)
 {
-    RegKey key;
-    if (!CreateDriverKey(registry, hive, path, name, &key)) return false;
-    bool written = SetDwordValue(registry, key, name, value) == RegSuccess;
-    registry.CloseKey(key);
-    return written;
-}
-
-bool CreateKeyAndDeleteValue(Registry& registry, RegHive hive, const char* path,
-                             const char* name)
-{
-    RegKey key;
-    if (!CreateDriverKey(registry, hive, path, name, &key)) return false;
-    RegResult result = registry.DeleteValue(key, name);
-    registry.CloseKey(key);
-    return DeletedOrAbsent(registry, hive, path, name, result);
+    unsigned char data[4];
+    for (unsigned at = 0; at < 4; ++at) data[at] = (unsigned char)(value >> (8 * at));
+    return StoreValue(registry, hive, path, name, RegDword, data, sizeof data, true);
 }
 
 bool DeletedOrAbsent(Registry& registry, RegHive hive, const char* path, const char* name,

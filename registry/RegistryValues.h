@@ -25,19 +25,25 @@ bool ReadNumberValue(Registry& registry, RegKey key, const char* name, unsigned 
 bool ReadNumberValueAt(Registry& registry, RegHive hive, const char* path, const char* name,
                        unsigned bufferSize, long* value);
 
-// Whether name at path can be read into bufferSize bytes, whatever its type or content.
+// Whether name at path reads as text: its data up to the first zero byte (or all of it), of
+// any type, read into bufferSize bytes. ValueAbsent when it is missing or holds anything else;
 // ValueUnknown when the registry refused or failed to answer (anything but a missing key or
 // value, or a value too big for the buffer), so a caller can leave alone what it could not read.
 enum ValuePresence { ValueAbsent, ValuePresent, ValueUnknown };
-ValuePresence ValuePresenceAt(Registry& registry, RegHive hive, const char* path,
-                              const char* name, unsigned bufferSize);
+ValuePresence TextValueAt(Registry& registry, RegHive hive, const char* path, const char* name,
+                          const char* text, unsigned bufferSize);
+
+// Whether name at path holds exactly this type and these size bytes.
+bool ValueHoldsAt(Registry& registry, RegHive hive, const char* path, const char* name,
+                  unsigned long type, const unsigned char* data, unsigned long size);
+// The same for REG_SZ text with its terminator, as SetTextValue writes it.
+bool TextValueHoldsAt(Registry& registry, RegHive hive, const char* path, const char* name,
+                      const char* text);
 
 // REG_SZ text with its terminator counted in the length.
 RegResult SetTextValue(Registry& registry, RegKey key, const char* name, const char* text);
 // REG_SZ decimal text ("%d").
 RegResult SetDecimalValue(Registry& registry, RegKey key, const char* name, long value);
-// REG_DWORD, four bytes little-endian.
-RegResult SetDwordValue(Registry& registry, RegKey key, const char* name, unsigned long value);
 
 // Whether name at path is gone after DeleteValue answered result: deleted, or not there at
 // all. Any answer but success or RegFileNotFound is checked by reading the key again, since
@@ -45,21 +51,25 @@ RegResult SetDwordValue(Registry& registry, RegKey key, const char* name, unsign
 bool DeletedOrAbsent(Registry& registry, RegHive hive, const char* path, const char* name,
                      RegResult result);
 
+// Every writer below reports whether the registry holds what was asked afterwards: a write
+// the registry refuses (a user without administrator rights on Windows NT) still counts as
+// done when the value already held that data, or for a delete was not there.
+
 // Writes to a key that must already exist: opened with KeySetValue | KeyCreateSubKey, never
 // created. False when the key is absent or the write is refused.
 bool OpenKeyAndSetDecimal(Registry& registry, RegHive hive, const char* path, const char* name,
                           long value);
+// Deletes through a key that is opened, never created: a missing key holds no value.
+bool OpenKeyAndDeleteValue(Registry& registry, RegHive hive, const char* path,
+                           const char* name);
 
 // Driver-style writes: the key is opened or created (with its missing parents; the value's
-// name is the class string of a created key), the one value is set or deleted, and the key
-// is closed. Deleting a value that is not there counts as done.
+// name is the class string of a created key), the one value is set, and the key is closed.
 bool CreateKeyAndSetText(Registry& registry, RegHive hive, const char* path, const char* name,
                          const char* text);
 bool CreateKeyAndSetDecimal(Registry& registry, RegHive hive, const char* path, const char* name,
                             long value);
 bool CreateKeyAndSetDword(Registry& registry, RegHive hive, const char* path, const char* name,
                           unsigned long value);
-bool CreateKeyAndDeleteValue(Registry& registry, RegHive hive, const char* path,
-                             const char* name);
 
 }  // namespace tarv

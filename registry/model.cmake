@@ -8,5 +8,6 @@ tarv_core_library(tarv_registry_model
     ${CMAKE_CURRENT_LIST_DIR}/PciBinding.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProductSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgIdOwnership.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/RegistryValues.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/RegistryValues.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SwapInterval.cpp)
 target_link_libraries(tarv_registry_model PUBLIC tarv_text)

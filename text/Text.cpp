@@ -63,6 +63,33 @@ bool AppendDecimal(char* dst, unsigned size, long value)
     return AppendText(dst, size, number);
 }
 
+bool FormatMessageText(char* dst, unsigned size, const char* format, const long* numbers,
+                       unsigned numberCount, const char* const* texts, unsigned textCount)
+{
+    if (!dst || size == 0) return false;
+    dst[0] = 0;
+    unsigned used = 0;  // bytes of dst in use, terminator excluded
+    unsigned numbersUsed = 0, textsUsed = 0;
+    bool whole = true;
+    for (const char* at = format; at && *at; ++at) {
+        if (at[0] == '%' && at[1] == 'd' && numbersUsed < numberCount) {
+            whole = AppendDecimal(dst + used, size - used, numbers[numbersUsed++]) && whole;
+        } else if (at[0] == '%' && at[1] == 's' && textsUsed < textCount) {
+            whole = AppendText(dst + used, size - used, texts[textsUsed++]) && whole;
+        } else if (used + 1 < size) {
+            dst[used++] = *at;
+            dst[used] = 0;
+            continue;
+        } else {
+            whole = false;
+            continue;
+        }
+        ++at;  // past the conversion's letter
+        used += TextLength(dst + used);
+    }
+    return whole;
+}
+
 static bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 long ParseLeadingLongN(const char* text, unsigned length)

@@ -18,6 +18,10 @@ bool FormatDecimal(char* dst, unsigned size, long value);
 bool FormatDecimal4(char* dst, unsigned size, long value);
 // Appends value as decimal text.
 bool AppendDecimal(char* dst, unsigned size, long value);
+// Copies format into dst with each "%d" replaced by the next of the numbers and each "%s" by
+// the next of the texts, as sprintf would; one past the last of its kind stays as written.
+bool FormatMessageText(char* dst, unsigned size, const char* format, const long* numbers,
+                       unsigned numberCount, const char* const* texts, unsigned textCount);
 
 // Reads a leading decimal number like strtol(text, 0, 10): white space skipped, one optional
 // sign, digits up to the first other character; no digits gives 0. Saturates instead of

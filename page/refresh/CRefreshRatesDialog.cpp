@@ -183,7 +183,8 @@ void CRefreshRatesDialog::FillRateCombo(int i)
 void CRefreshRatesDialog::SelectStoredRate(const ModeEntry& entry)
 {
     // A rate is looked for by its stored text, so a stored 7 finds the first item that
-    // begins with 7. With no match the combo keeps whatever it showed.
+    // begins with 7. With no match the field shows the stored text itself and no item, never
+    // what it showed for another depth.
     const char* text = entry.storedRate;
     switch (ChoiceFromStoredRate(entry.storedRate).kind) {
     case RefreshChoice::Adapter:
@@ -198,7 +199,9 @@ void CRefreshRatesDialog::SelectStoredRate(const ModeEntry& entry)
     default:
         break;
     }
-    dialog_.ComboSelectString(entry.comboId, -1, text);
+    if (dialog_.ComboSelectString(entry.comboId, -1, text) != ComboError) return;
+    dialog_.ComboSetCurSel(entry.comboId, ComboError);
+    dialog_.SetText(entry.comboId, text);
 }
 
 void CRefreshRatesDialog::UpdateDepthRadios(int depth)
@@ -302,15 +305,21 @@ bool CRefreshRatesDialog::SaveAll()
 {
     bool written = true;
     RegKey key = 0;
+    const struct {
+        const char* name;
+        int value;
+    } remembered[] = {{ColorDepthValue, colorDepth}, {LinkAllColorDepthsValue, linkAllDepths}};
     if (registry_.OpenKey(HiveLocalMachine, ProductSettingsKey, KeySetValue | KeyCreateSubKey,
                           &key) == RegSuccess) {
-        if (SetDecimalValue(registry_, key, ColorDepthValue, colorDepth) != RegSuccess)
-            written = false;
-        if (SetDecimalValue(registry_, key, LinkAllColorDepthsValue, linkAllDepths) != RegSuccess)
-            written = false;
+        for (const auto& value : remembered)
+            if (SetDecimalValue(registry_, key, value.name, value.value) != RegSuccess &&
+                !ProductValueHolds(value.name, value.value))
+                written = false;
         registry_.CloseKey(key);
     } else if (KeyRefusedWriting(registry_, ProductSettingsKey)) {
-        written = false;  // a missing key is left uncreated; a refused one is reported
+        // A missing key is left uncreated; a refused one counts where it holds other values.
+        for (const auto& value : remembered)
+            if (!ProductValueHolds(value.name, value.value)) written = false;
     }
     if (!WriteAdapterDefault(registry_, adapterList, (AdapterSetting)adapterSetting))
         written = false;
@@ -332,11 +341,36 @@ bool CRefreshRatesDialog::SaveAll()
     return written;
 }
 
+bool CRefreshRatesDialog::ProductValueHolds(const char* name, int value)
+{
+    char text[16];
+    FormatDecimal(text, sizeof text, value);
+    return TextValueHoldsAt(registry_, HiveLocalMachine, ProductSettingsKey, name, text);
+}
+
 bool CRefreshRatesDialog::SaveAndReport()
 {
+    // Text that is no rate is named before anything is written.
+    for (int i = 0; i < ModeCount; ++i) {
+        if (!SavesMode(modes[i]) || !HoldsTypedNonRate(modes[i])) continue;
+        char resolution[ModeNameSize];
+        CopyText(resolution, sizeof resolution, modes[i].name);
+        for (char* at = resolution; *at; ++at)
+            if (*at == ',') *at = 'x';  // the label's "640x480" for the key's "640,480"
+        ShowRateNotValidMessage(strings_, dialog_, stringBase, resolution, textBuffer,
+                                sizeof textBuffer);
+        return false;
+    }
     if (SaveAll()) return true;
     ShowNotSavedMessage(strings_, dialog_, stringBase, textBuffer, sizeof textBuffer);
     return false;
+}
+
+bool CRefreshRatesDialog::HoldsTypedNonRate(const ModeEntry& entry) const
+{
+    // The stored text shown as it was read is no typing of the user's, rate or not.
+    const RateField field = ReadRateField(dialog_, entry.comboId);
+    return field.kind == RateField::NotARate && !TextEquals(field.text, entry.storedRate);
 }
 
 bool CRefreshRatesDialog::SavesMode(const ModeEntry& entry) const
@@ -375,7 +409,8 @@ void CRefreshRatesDialog::SavedRateText(const ModeEntry& entry, char* text, unsi
         FormatChoiceText(MakeChoice(RefreshChoice::Rate, field.rate), text, size);
         break;
     default:
-        // No choice writes back what was read, never a rate the user did not choose.
+        // No choice, or the stored text left as shown, writes back what was read, never a rate
+        // the user did not choose.
         CopyText(text, size, entry.storedRate);
         break;
     }

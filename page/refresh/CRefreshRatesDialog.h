@@ -79,8 +79,13 @@ private:
     void OnColorDepthClicked(int depth);
     void OnLinkToggled();
     void OnDefaultClicked();
-    // SaveAll, and the message when the registry refused a change; false then.
+    // SaveAll, unless a field holds typed text that is no rate: then the message that names
+    // the first, and nothing is written. The message when the registry refused a change.
+    // False after either message.
     bool SaveAndReport();
+    bool HoldsTypedNonRate(const ModeEntry& entry) const;
+    // Whether "Software\Tarvello" already holds name as value wants it written.
+    bool ProductValueHolds(const char* name, int value);
     bool WriteDepth(int depth, const char (*texts)[StoredRateSize]);
     // The "RefreshRate" text Save writes for a resolution, empty for none: the item chosen or
     // typed, a rate typed, or with no choice the text last read, as it was.

@@ -92,16 +92,17 @@ bool WriteModeText(Registry& registry, int instance, int colorDepth, const char*
     char path[RefreshKeyPathSize];
     BuildModeKeyPath(instance, colorDepth, name, path, sizeof path);
     RegKey key = 0;
-    if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess)
-        return !KeyRefusedWriting(registry, path);
-    if (text[0]) {
-        const bool written = SetTextValue(registry, key, RefreshRateValue, text) == RegSuccess;
+    RegResult result = registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key);
+    if (result == RegSuccess) {
+        result = text[0] ? SetTextValue(registry, key, RefreshRateValue, text)
+                         : registry.DeleteValue(key, RefreshRateValue);
         registry.CloseKey(key);
-        return written;
+        if (result == RegSuccess) return true;
+    } else if (!KeyRefusedWriting(registry, path)) {
+        return true;  // a missing key is skipped
     }
-    // Deleting a value that is not there leaves the registry as wanted.
-    const RegResult result = registry.DeleteValue(key, RefreshRateValue);
-    registry.CloseKey(key);
+    // Refused: done all the same when the registry already holds what was wanted.
+    if (text[0]) return TextValueHoldsAt(registry, HiveLocalMachine, path, RefreshRateValue, text);
     return DeletedOrAbsent(registry, HiveLocalMachine, path, RefreshRateValue, result);
 }
 
@@ -112,15 +113,17 @@ bool WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSet
     for (int slot = 0; slot < count; ++slot) {
         char path[RefreshKeyPathSize];
         BuildAdapterDefaultKeyPath(list.adapters[slot], path, sizeof path);
+        const char* text = AdapterSettingText(setting);
         RegKey key = 0;
-        if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) != RegSuccess) {
-            if (KeyRefusedWriting(registry, path)) written = false;
-            continue;
+        bool set = false;
+        if (registry.OpenKey(HiveLocalMachine, path, KeySetValue, &key) == RegSuccess) {
+            set = SetTextValue(registry, key, RefreshRateValue, text) == RegSuccess;
+            registry.CloseKey(key);
+        } else if (!KeyRefusedWriting(registry, path)) {
+            continue;  // a board without the key is skipped
         }
-        if (SetTextValue(registry, key, RefreshRateValue, AdapterSettingText(setting)) !=
-            RegSuccess)
+        if (!set && !TextValueHoldsAt(registry, HiveLocalMachine, path, RefreshRateValue, text))
             written = false;
-        registry.CloseKey(key);
     }
     return written;
 }

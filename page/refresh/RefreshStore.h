@@ -32,7 +32,8 @@ void ReadMode(Registry& registry, int instance, int colorDepth, ModeEntry* entry
 AdapterSetting ReadAdapterDefault(Registry& registry, int instance);
 
 // Adapter deletes "RefreshRate"; every other choice sets it. Nothing happens when the mode
-// key does not exist. False when the key or the registry refused the change.
+// key does not exist. False when the key or the registry refused the change and the value
+// does not already hold what was wanted (absent, for Adapter).
 bool WriteMode(Registry& registry, int instance, int colorDepth, const char* name,
                RefreshChoice choice);
 // The same with the "RefreshRate" text itself: empty deletes the value.
@@ -40,7 +41,7 @@ bool WriteModeText(Registry& registry, int instance, int colorDepth, const char*
                    const char* text);
 
 // Sets "RefreshRate" in the default key of every adapter of the list that has one; false
-// when any of them refused.
+// when any of them refused and held another text.
 bool WriteAdapterDefault(Registry& registry, const AdapterList& list, AdapterSetting setting);
 
 // Whether a key of HKEY_LOCAL_MACHINE that did not open for writing is there all the same, so

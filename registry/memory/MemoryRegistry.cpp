@@ -112,7 +112,8 @@ bool IsStringType(unsigned long type) {
 }  // namespace
 
 MemoryRegistry::MemoryRegistry()
-    : nextHandle_(0x1000), callsCounted_(0), failingCall_(0), failingCode_(RegSuccess) {
+    : deniedEverywhere_(0), nextHandle_(0x1000), callsCounted_(0), failingCall_(0),
+      failingCode_(RegSuccess) {
     for (auto& root : roots_) root = std::make_shared<Key>();
 }
 
@@ -145,9 +146,9 @@ MemoryRegistry::Key* MemoryRegistry::FindKey(RegHive hive, const char* path) con
 }
 
 unsigned MemoryRegistry::DenyFor(RegHive hive, const std::string& foldedPath) const {
-    if (denials_.empty()) return 0;
+    if (denials_.empty()) return deniedEverywhere_;
     auto it = denials_.find(std::make_pair(static_cast<int>(hive), foldedPath));
-    return it == denials_.end() ? 0 : it->second;
+    return deniedEverywhere_ | (it == denials_.end() ? 0 : it->second);
 }
 
 RegResult MemoryRegistry::LookUp(RegKey key, Handle** handle) {
@@ -189,7 +190,9 @@ RegResult MemoryRegistry::OpenKey(RegHive hive, const char* path, unsigned long 
         node = it->second;
     }
     std::string folded = JoinFolded(parts, parts.size());
-    if (DenyFor(hive, folded) & DenyOpen) return RegAccessDenied;
+    const unsigned deny = DenyFor(hive, folded);
+    if ((deny & DenyOpen) || ((deny & DenyOpenForWriting) && (access & KeyWriteAccess)))
+        return RegAccessDenied;
     *key = AddHandle(hive, node, access, folded);
     return RegSuccess;
 }
@@ -347,6 +350,8 @@ void MemoryRegistry::DenyOnKey(RegHive hive, const char* path, unsigned deny) {
     else
         denials_.erase(id);
 }
+
+void MemoryRegistry::DenyEverywhere(unsigned deny) { deniedEverywhere_ = deny; }
 
 bool MemoryRegistry::KeyExists(RegHive hive, const char* path) const {
     return FindKey(hive, path) != nullptr;

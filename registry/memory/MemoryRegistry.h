@@ -54,8 +54,15 @@ public:
     //   DenyOpen   OpenKey, and CreateKey when it would open the existing key
     //   DenyCreate CreateKey of the key, whether it exists or not
     //   DenyRead   QueryValue and EnumKey through any handle to the key
-    enum { DenyWrite = 1, DenyDelete = 2, DenyOpen = 4, DenyCreate = 8, DenyRead = 16 };
+    //   DenyOpenForWriting OpenKey asking for KeySetValue or KeyCreateSubKey
+    enum {
+        DenyWrite = 1, DenyDelete = 2, DenyOpen = 4, DenyCreate = 8, DenyRead = 16,
+        DenyOpenForWriting = 32
+    };
     void DenyOnKey(RegHive hive, const char* path, unsigned deny);
+    // The same refusals for every key at once, on top of each key's own: a user without
+    // administrator rights on Windows NT meets HKEY_LOCAL_MACHINE so.
+    void DenyEverywhere(unsigned deny);
 
     // Failure injection by position: restarts the call count, and the nth call from now on
     // (1 is the next; 0 never) fails with code and changes nothing. Every call counts except
@@ -90,6 +97,7 @@ private:
     std::shared_ptr<Key> roots_[2];
     std::map<RegKey, std::unique_ptr<Handle>> handles_;
     std::map<std::pair<int, std::string>, unsigned> denials_;
+    unsigned deniedEverywhere_;
     RegKey nextHandle_;
     unsigned long callsCounted_;
     unsigned long failingCall_;

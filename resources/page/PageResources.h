@@ -39,5 +39,9 @@
 #define IDS_VERSION_PREFIX 20
 #define IDS_VERSION_SUFFIX 21
 // After the three sets, one string per language in set order (English, French, German): the
-// registry refused a change of the page or the Refresh Rates dialog.
+// registry refused a change of the page or the Refresh Rates dialog; it refused the reset of
+// a clock outside the limits ("%d" the clock, then the limit); a rate field of the dialog
+// holds no rate ("%s" the resolution).
 #define IDS_NOT_SAVED 118
+#define IDS_CLOCK_NOT_RESET 121
+#define IDS_RATE_NOT_VALID 124

@@ -122,9 +122,10 @@ const Form Forms[] = {
 // read (missing, longer than the buffer), otherwise the bytes as text up to the first zero and
 // numbers parsed from them (a DWORD's first byte is no digit; "1" repeated saturates).
 // Product: lower limit, upper limit, default clock, "EnableClock", model. Grxclock and
-// GraphicsClocking: the clock after the limit check (120..220, default 166). Swap: 1 when the
-// value can be read. DriverDesc: the page's probe, then the installer's (1 match, 2 no match,
-// 3 no description). Mode: offered list (12 characters) | stored text. Adapter default: 1.
+// GraphicsClocking: the clock after the limit check (120..220, default 166). Swap: 1 only for
+// a value that reads "0", which none of these does. DriverDesc: the page's probe, then the
+// installer's (1 match, 2 no match, 3 no description). Mode: offered list (12 characters) |
+// stored text. Adapter default: 1.
 const std::map<std::string, std::string> Expected = {
     {"LowerLimit/Dword", "100 220 166 1 Voodoo5 5500"},
     {"LowerLimit/Binary", "140 220 166 1 Voodoo5 5500"},
@@ -162,15 +163,15 @@ const std::map<std::string, std::string> Expected = {
     {"Grxclock/EmbeddedZero", "120"},
     {"Grxclock/SixtyFourKiB", "166"},
     {"Grxclock/HighBytes", "120"},
-    {"FX_GLIDE_SWAPINTERVAL/Dword", "1"},
-    {"FX_GLIDE_SWAPINTERVAL/Binary", "1"},
-    {"FX_GLIDE_SWAPINTERVAL/MultiSz", "1"},
-    {"FX_GLIDE_SWAPINTERVAL/NoData", "1"},
-    {"FX_GLIDE_SWAPINTERVAL/BufferFullNoTerminator", "1"},
+    {"FX_GLIDE_SWAPINTERVAL/Dword", "0"},
+    {"FX_GLIDE_SWAPINTERVAL/Binary", "0"},
+    {"FX_GLIDE_SWAPINTERVAL/MultiSz", "0"},
+    {"FX_GLIDE_SWAPINTERVAL/NoData", "0"},
+    {"FX_GLIDE_SWAPINTERVAL/BufferFullNoTerminator", "0"},
     {"FX_GLIDE_SWAPINTERVAL/OneByteTooMany", "0"},
-    {"FX_GLIDE_SWAPINTERVAL/EmbeddedZero", "1"},
+    {"FX_GLIDE_SWAPINTERVAL/EmbeddedZero", "0"},
     {"FX_GLIDE_SWAPINTERVAL/SixtyFourKiB", "0"},
-    {"FX_GLIDE_SWAPINTERVAL/HighBytes", "1"},
+    {"FX_GLIDE_SWAPINTERVAL/HighBytes", "0"},
     {"GraphicsClocking/Dword", "175"},
     {"GraphicsClocking/Binary", "166"},
     {"GraphicsClocking/MultiSz", "166"},

@@ -1,7 +1,8 @@
 // Fuzzes the whole model over a registry read from REGEDIT4 text: the page opens, the user
 // changes a few things, the sheet applies, the Refresh Rates dialog opens and saves, then the
-// installer starts and installs or removes. After every step no key may be left open and
-// nothing may have changed outside the keys and values the product owns.
+// installer starts and installs or removes. After every step no key may be left open, no key
+// may have been created and left empty (created only to delete from it), and nothing may
+// have changed outside the keys and values the product owns.
 //
 // Input: one control byte, then REGEDIT4 text ("REGEDIT4" may be left out). A section header
 // "[~c...]" stands for one of the product's key prefixes below, picked by the character c,
@@ -30,6 +31,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
 
 using namespace tarv;
@@ -93,6 +95,7 @@ const OwnedKey OwnedKeys[] = {
     {SERVICES "3dfxvs\\device0", {"graphicsclocking", "ssth3_swapinterval"}},
     {SERVICES "3dfx\\device0\\glide", {"fx_glide_swapinterval"}},
     {SERVICES "3dfxvs\\device0\\glide", {"fx_glide_swapinterval"}},
+    {SERVICES "voodoo5\\device0\\glide", {"fx_glide_swapinterval"}},  // NT 4.0's usual place
     {"hkey_local_machine\\software\\microsoft\\windows\\currentversion\\shell extensions\\approved",
      {"{7d2e41c6-3a5f-4b10-9c84-2f61a0d9e375}"}},
     {SERVICES "3dfx\\device0\\d3d", {"ssth3_swapinterval"}},
@@ -261,6 +264,29 @@ unsigned long long OutsideTheProduct(const MemoryRegistry& registry)
     return fingerprint.hash;
 }
 
+// Every key's path, folded to lower case; with emptyOnly the keys without values or subkeys.
+void CollectKeys(const MemoryRegistry::Key& key, std::string* path, bool emptyOnly,
+                 std::set<std::string>* keys)
+{
+    if (!emptyOnly || (key.values.empty() && key.children.empty())) keys->insert(*path);
+    const size_t length = path->size();
+    for (const auto& child : key.children) {
+        *path += '\\' + Lower(child.second->name);
+        CollectKeys(*child.second, path, emptyOnly, keys);
+        path->resize(length);
+    }
+}
+
+std::set<std::string> Keys(const MemoryRegistry& registry, bool emptyOnly)
+{
+    std::set<std::string> keys;
+    for (RegHive hive : {HiveLocalMachine, HiveClassesRoot}) {
+        std::string path = Lower(HiveName(hive));
+        CollectKeys(registry.Root(hive), &path, emptyOnly, &keys);
+    }
+    return keys;
+}
+
 // The registry text with "[~c" expanded to the prefix c picks.
 std::string ExpandPrefixes(const std::string& text)
 {
@@ -280,12 +306,15 @@ std::string ExpandPrefixes(const std::string& text)
 struct Run {
     explicit Run(uint8_t control) : control(control) {}
 
-    // After every step every key is closed; after each part nothing outside the product changed.
+    // After every step every key is closed; after each part nothing outside the product changed,
+    // and a key created since RememberKeys holds a value or a subkey.
     void CheckClosed() { Check(registry.OpenHandleCount() == 0); }
+    void RememberKeys() { keysBefore = Keys(registry, false); }
     void CheckPartDone()
     {
         CheckClosed();
         Check(OutsideTheProduct(registry) == outside);
+        for (const std::string& key : Keys(registry, true)) Check(keysBefore.count(key) != 0);
     }
     bool ReachedDriverValues() const
     {
@@ -314,6 +343,7 @@ struct Run {
         dialog.DragTrackbar(IDC_CLOCK_TRACKBAR, 60 + control);
         page.OnHScroll(IDC_CLOCK_TRACKBAR);
         CheckClosed();
+        RememberKeys();  // the load's repair writes as the apply does
         page.OnApply();
         CheckPartDone();
         Check(!ReachedDriverValues() || ClockWithinLimits());
@@ -327,13 +357,15 @@ struct Run {
             for (int i = 0; i < ModeCount; ++i) {
                 HeadlessDialog::Control& combo = window.At(ModeTable[i].comboId);
                 if (!combo.items.empty() && (control >> (i % 8)) & 1)
-                    combo.selection = (control + i) % (int)combo.items.size();
+                    window.ComboSetCurSel(ModeTable[i].comboId,
+                                          (control + i) % (int)combo.items.size());
             }
             if (control & 64) pageRunner.running->OnCommand(IDC_LINK_ALL_DEPTHS);
             pageRunner.running->OnCommand(IDC_SAVE);
             CheckClosed();
             pageRunner.running->OnCommand(IdOk);
         };
+        RememberKeys();
         page.OnCommand(IDC_REFRESH_RATES);
         CheckPartDone();
     }
@@ -358,6 +390,7 @@ struct Run {
                                mainWindow};
         const int state = DetectInstallState(registry);
         CheckClosed();
+        RememberKeys();
         if (state == 0)
             RunInstallFlow(system, state);
         else
@@ -367,6 +400,7 @@ struct Run {
 
     const uint8_t control;
     unsigned long long outside = 0;
+    std::set<std::string> keysBefore;
     MemoryRegistry registry;
     FakePlatform platform;
     FakeStringTable& strings = PageTexts();

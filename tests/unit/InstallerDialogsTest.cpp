@@ -389,4 +389,21 @@ TEST_F(InstallerDialogs, ARefusedRegistryChangeIsReportedInsteadOfSuccess)
     }
 }
 
+// Only a reinstallation removes first: a fresh one leaves a clock already in the driver's key.
+TEST_F(InstallerDialogs, AFreshInstallationLeavesTheDriversClockAlone)
+{
+    const char clockKey[] = "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\DEFAULT";
+    std::string error;
+    ASSERT_TRUE(registry.LoadRegText(std::string("REGEDIT4\n[HKEY_LOCAL_MACHINE\\") + clockKey +
+                                         "]\n\"Grxclock\"=\"175\"\n", &error));
+    Installer.adapters[0] = 0;
+    Installer.adapterCount = 1;
+    user = {"5500 ok", "ok"};
+    RunInstallFlow(system, 0);
+    unsigned long type = 0;
+    std::vector<unsigned char> data;
+    EXPECT_TRUE(registry.GetValue(HiveLocalMachine, clockKey, "Grxclock", &type, &data));
+    EXPECT_EQ(Display, DetectInstallState(registry));
+}
+
 }  // namespace

@@ -467,7 +467,7 @@ TEST_F(InstallerRegistry, NtResetClearsTheServiceKeyOnceAndBothSwapIntervals)
                   "open " + services + "3dfxvs\\Device0 access 0x6 failed",
                   "open " + services + "3Dfx\\Device0\\Glide access 0x6 failed",
                   "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed",
-                  "open " + services + "3dfxvs\\Device0\\glide access 0x6 failed"}),
+                  "open " + services + "3dfxvs\\Device0\\glide access 0x1 failed"}),
               recorder.log);
 
     Seed("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0]\n"
@@ -477,28 +477,38 @@ TEST_F(InstallerRegistry, NtResetClearsTheServiceKeyOnceAndBothSwapIntervals)
     EXPECT_EQ((std::vector<std::string>{
                   "open " + services + "3dfxvs\\Device0 access 0x6",
                   "delete value " + services + "3dfxvs\\Device0 GraphicsClocking",
+                  // The swap interval goes only when it reads "0".
+                  "open " + services + "3dfxvs\\Device0 access 0x1",
+                  "query " + services + "3dfxvs\\Device0 SSTH3_SWAPINTERVAL",
+                  "close " + services + "3dfxvs\\Device0",
                   "delete value " + services + "3dfxvs\\Device0 SSTH3_SWAPINTERVAL",
                   "close " + services + "3dfxvs\\Device0",
                   "open " + services + "3Dfx\\Device0\\Glide access 0x6 failed",
                   "open " + services + "3Dfx\\Device0\\D3D access 0x6 failed",
-                  "open " + services + "3dfxvs\\Device0\\glide access 0x6 failed"}),
+                  "open " + services + "3dfxvs\\Device0\\glide access 0x1 failed"}),
               recorder.log);
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0]\n"
                    "\"Other\"=\"1\"\n\n");
 }
 
+// On NT 4.0 both where the device map points now and the Voodoo5 service's own glide key,
+// where it pointed when the page wrote; only a "0" goes, another program's "1" stays.
 TEST_F(InstallerRegistry, NtResetAlsoClearsTheKeyGlideReads)
 {
     const std::string services = "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\";
     const std::string deviceMap =
         "[HKEY_LOCAL_MACHINE\\HARDWARE\\DEVICEMAP\\VIDEO]\n\"\\\\Device\\\\Video0\"="
-        "\"\\\\REGISTRY\\\\Machine\\\\System\\\\CurrentControlSet\\\\Services\\\\Voodoo5\\\\Device0\"\n\n";
+        "\"\\\\REGISTRY\\\\Machine\\\\System\\\\CurrentControlSet\\\\Services\\\\Other"
+        "\\\\Device0\"\n\n";
     const std::string off = "\"FX_GLIDE_SWAPINTERVAL\"=\"0\"\n";
-    Seed(deviceMap + services + "Voodoo5\\Device0\\glide]\n" + off + "\n" + services +
-         "3Dfx\\Device0\\Glide]\n" + off + "\n");
+    const std::string on = "\"FX_GLIDE_SWAPINTERVAL\"=\"1\"\n";
+    Seed(deviceMap + services + "Other\\Device0\\glide]\n" + off + "\n" + services +
+         "Voodoo5\\Device0\\glide]\n" + off + "\n" + services + "3Dfx\\Device0\\Glide]\n" + on +
+         "\n");
     ResetDriverValues(registry, WinNT4, 0);
-    ExpectRegistry(deviceMap + services + "Voodoo5\\Device0\\glide]\n\n" + services +
-                   "3Dfx\\Device0\\Glide]\n\n");
+    ExpectRegistry(deviceMap + services + "Other\\Device0\\glide]\n\n" + services +
+                   "Voodoo5\\Device0\\glide]\n\n" + services + "3Dfx\\Device0\\Glide]\n" + on +
+                   "\n");
 }
 
 TEST_F(InstallerRegistry, MissingDriverValuesAreIgnored)

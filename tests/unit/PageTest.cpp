@@ -394,6 +394,22 @@ TEST_F(PageTest, ClockAboveTheLimitIsReportedBeforeThePageShows)
     EXPECT_EQ(0, sheet.changedCount) << "the repair is not a change of the user's";
 }
 
+// The same with the reset refused: said once, in the page's language, with both numbers.
+TEST_F(PageTest, ARefusedClockRepairIsSaidInThePagesLanguage)
+{
+    platform.language = 0x0407;  // German
+    SeedWin98(1, "250");
+    registry.DenyOnKey(HiveLocalMachine, (std::string(Instance0) + "\\DEFAULT").c_str(),
+                       MemoryRegistry::DenyWrite);
+    Open();
+    std::string expected = strings.strings[IDS_CLOCK_NOT_RESET + 2];
+    expected.replace(expected.find("%d"), 2, "250");
+    expected.replace(expected.find("%d"), 2, "220");
+    ASSERT_EQ(1u, dialog.messages.size());
+    EXPECT_EQ(expected, dialog.messages[0].text);
+    EXPECT_EQ(strings.strings[2 * IDS_SET_SIZE + IDS_TAB_TITLE], dialog.messages[0].caption);
+}
+
 TEST_F(PageTest, ReopeningStartsAfreshFromTheRegistry)
 {
     SeedWin98(1, "175");

@@ -404,8 +404,8 @@ TEST(PageResourcesTest, TemplateHeader)
     EXPECT_EQ("MS Sans Serif", face);
 }
 
-// The three string sets at 1-39, 40-78 and 79-117, then one string per language, in the
-// system's ANSI code page.
+// The three string sets at 1-39, 40-78 and 79-117, then three messages of one string per
+// language, in the system's ANSI code page.
 TEST(PageResourcesTest, StringSets)
 {
     HMODULE module = GetModuleHandleA(0);
@@ -428,8 +428,8 @@ TEST(PageResourcesTest, StringSets)
         EXPECT_STREQ(sample.text, text) << sample.id;
     }
     char text[16];
-    for (UINT id = 1; id <= 120; ++id) EXPECT_GT(LoadStringA(module, id, text, sizeof text), 0) << id;
-    EXPECT_EQ(0, LoadStringA(module, 121, text, sizeof text));
+    for (UINT id = 1; id <= 126; ++id) EXPECT_GT(LoadStringA(module, id, text, sizeof text), 0) << id;
+    EXPECT_EQ(0, LoadStringA(module, 127, text, sizeof text));
     EXPECT_EQ(0, LoadStringA(module, 0, text, sizeof text));
 }
 

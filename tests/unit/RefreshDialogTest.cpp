@@ -7,6 +7,7 @@
 
 #include "page/localisation/Layout.h"
 #include "platform/fake/FakePlatform.h"
+#include "resources/page/PageResources.h"
 #include "resources/page/RefreshResources.h"
 #include "tests/unit/ModelTestSupport.h"
 #include "tests/unit/LayoutExpectations.h"
@@ -99,12 +100,14 @@ TEST_F(RefreshDialogTest, ShowsTheItemThatBeginsWithTheStoredTextAndSavesThatDep
     Click(IDC_DEPTH_16);
     EXPECT_EQ("Optimal", Shown(Rate640));
     EXPECT_EQ("Adapter", Shown(Rate800));
-    EXPECT_EQ("85", Shown(Rate1024)) << "99 is not offered: the 8-bit item stays";
+    // 99 is not offered: the field shows it, not the 8-bit item, and Save keeps it.
+    EXPECT_EQ("<none>", Shown(Rate1024));
+    EXPECT_EQ("99", window.Text(Rate1024));
     Click(IDC_SAVE);
     EXPECT_FALSE(window.ended) << "Save keeps the dialog open";
     ExpectBoth(16, "640,480", "sz:-1");
     ExpectBoth(16, "800,600", "<missing>");
-    ExpectBoth(16, "1024,768", "sz:85");
+    ExpectBoth(16, "1024,768", "sz:99");
     EXPECT_EQ("sz:16", Value(ProductKey, "ColorDepth"));
     EXPECT_EQ("<missing>", Value(ModeKey("0001", 8, "640,480"), "RefreshRate")) << "only 16 bits";
 
@@ -129,7 +132,7 @@ TEST_F(RefreshDialogTest, ListsAreEmptiedAndFilledAgainOnlyForOtherItems)
     EXPECT_EQ((std::vector<std::string>{"Adapter", "Default", "Optimal", "60", "75"}),
               window.At(Rate640).items) << "the same items, once each";
     EXPECT_EQ("<none>", Shown(Rate640)) << "200 is not offered: the choice goes, as in a new list";
-    EXPECT_EQ("", window.Text(Rate640));
+    EXPECT_EQ("200", window.Text(Rate640)) << "and the field shows the stored text";
 
     Choose(Rate640, "75");
     Seed(Section(ModeKey("0003", 8, "640,480"), "@=\"60,72\"\n"));
@@ -233,9 +236,9 @@ TEST_F(RefreshDialogTest, EachFieldSavesWhatItShowsAndThenShowsWhatWasSaved)
         {"60,72,75", nullptr, "90", false, "sz:90", "90"},  // a rate the list lacks
         {"60,72,75", "-1", "41", false, "sz:41", "41"},
         {"60,72,75", "0", " 179 ", false, "sz:179", "179"},
-        {"60,72,75", "-1", "180", false, "sz:-1", "Optimal"},  // outside the rates: no choice
-        {"60,72,75", "0", "40", false, "sz:0", "Default"},
-        {"60,72,75", nullptr, "75 Hz", false, "<missing>", "Adapter"},
+        {"60,72,75", "-1", "72hz", false, "sz:72", "72"},  // a rate with its unit is the item
+        {"60,72,75", "0", " Optimal ", false, "sz:-1", "Optimal"},
+        {"60,72,75", nullptr, "90 Hz", false, "sz:90", "90"},
         {"60,72,75", "85", "", false, "sz:85", "85"},  // emptied: the stored rate stays
         {"60,72,75", "250", nullptr, false, "sz:250", "250"},  // not offered, left alone
         {"60,75,160,200", "0", "200", true, "sz:200", "200"},   // offered beyond the range
@@ -269,6 +272,35 @@ TEST_F(RefreshDialogTest, EachFieldSavesWhatItShowsAndThenShowsWhatWasSaved)
     const std::string saved = registry.SaveRegText();
     Click(IdOk);
     EXPECT_EQ(saved, registry.SaveRegText()) << "a second save of the fields shown changes nothing";
+}
+
+// Typed text that is no rate (outside the rates and not offered, or no number) is named and
+// nothing is written; the dialog stays open. A field typed over while its list still selects
+// an item (as typing with the list open does) saves its text.
+TEST_F(RefreshDialogTest, TextThatIsNoRateIsNamedAndNothingIsSaved)
+{
+    SeedTwoVoodoo5(Section(ModeKey("0003", 8, "640,480"), "@=\"60,72,75\"\n") +
+                   Section(ModeKey("0003", 8, "800,600"), "@=\"60,75\"\n"));
+    const std::string before = registry.SaveRegText();
+    std::string named = strings.strings[IDS_RATE_NOT_VALID];
+    named.replace(named.find("%s"), 2, "800x600");
+    Open();
+    Choose(Rate640, "72");
+    for (const char* typed : {"180", "40", "abc", "75 Hz 2", "-1"}) {
+        SCOPED_TRACE(typed);
+        window.TypeInto(Rate800, typed);
+        Click(IdOk);
+        EXPECT_FALSE(window.ended);
+        ASSERT_EQ(1u, window.messages.size());
+        EXPECT_EQ(named, window.messages[0].text);
+        window.messages.clear();
+        EXPECT_EQ(before, registry.SaveRegText());
+    }
+    window.TypeInto(Rate800, "");
+    window.SetText(Rate640, "85 Hz");  // the list still selects "72"
+    Click(IdOk);
+    EXPECT_TRUE(window.ended);
+    ExpectBoth(8, "640,480", "sz:85");
 }
 
 // With link-all off the shown board (0003) lacks 1280x1024: it stays disabled, and Save

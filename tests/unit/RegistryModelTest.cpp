@@ -137,6 +137,12 @@ TEST_F(AdapterDiscoveryTest, DescriptionOrVsa100BindingFindsTheBoards)
              Bound(Vsa100, "Display\\\\0009", "BUS_02&DEV_00&FUNC_00") +
              Bound(Vsa100, "DISPLAY\\\\0012", "BUS_03&DEV_00&FUNC_00"),
          {4, 9, 12}},
+        {"boards gone whose instances others took: the description rule alone", {},
+         Adapter("0001", "3dfx Voodoo Series") + Adapter("0002", "3dfx Voodoo5 5500 AGP") +
+             Bound(Vsa100, "DISPLAY\\\\0001") + Bound(Vsa100, "DISPLAY\\\\0002", "B2") +
+             Bound("VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01", "DISPLAY\\\\0001") +
+             Bound("VEN_102B&DEV_0525&SUBSYS_0641102B&REV_85", "DISPLAY\\\\0002"),
+         {2}},
         {"bindings above 15, malformed, or to an instance without a key", {},
          Adapter("0001", "x") + Adapter("0002", "x") + Adapter("0003", "x") +
              Bound(Vsa100, "DISPLAY\\\\0016") + Bound(Vsa100, "DISPLAY\\\\001", "B2") +
@@ -212,7 +218,11 @@ TEST_F(FlavourTest, ForceValuesOverrideTheVersionAndNt5WinsOverNt4)
     platform.versionKnown = false;
     EXPECT_EQ(Win9x, Closed(DetectOsFlavor(platform, registry)));
 
-    // A force value that does not fit 128 bytes counts as missing.
+    // 127 characters and the terminator fill the 128-byte buffer exactly and are still read;
+    // a force value that does not fit counts as missing.
+    Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"ForceNT4\"=\"1" + std::string(126, ' ') +
+         "\"\n");
+    EXPECT_EQ(1, Closed(ReadForceValue(registry, "ForceNT4")));
     Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"ForceNT4\"=\"1" + std::string(130, ' ') +
          "\"\n");
     EXPECT_EQ(0, Closed(ReadForceValue(registry, "ForceNT4")));
@@ -298,9 +308,9 @@ TEST_F(ValueReadTest, ADeleteIsDoneWhenTheValueIsGoneWhateverTheCode)
 {
     Seed("[HKEY_LOCAL_MACHINE\\Software\\Tarvello]\n\"Kept\"=\"1\"\n");
     for (const char* name : {"Kept", "Missing"}) {
-        registry.FailNthCall(2, 1010);  // the delete after the key's creation, ERROR_BADKEY
-        EXPECT_EQ(name[0] == 'M', CreateKeyAndDeleteValue(registry, HiveLocalMachine,
-                                                          "Software\\Tarvello", name)) << name;
+        registry.FailNthCall(2, 1010);  // the delete after the key's opening, ERROR_BADKEY
+        EXPECT_EQ(name[0] == 'M', OpenKeyAndDeleteValue(registry, HiveLocalMachine,
+                                                        "Software\\Tarvello", name)) << name;
     }
     EXPECT_EQ(0, registry.OpenHandleCount());
 }

@@ -92,7 +92,7 @@ TEST_F(SettingsModelTest, TypicalChangeOnWindows98)
     model.SetClockEnabled(true);
     model.currentClock = 175;
     Apply();
-    // The clock set, and the \Glide and \D3D keys created empty by the deletes.
+    // The clock set; no \Glide or \D3D key is created only to delete from it.
     EXPECT_EQ(R"(REGEDIT4
 
 [HKEY_LOCAL_MACHINE\Software]
@@ -119,12 +119,8 @@ TEST_F(SettingsModelTest, TypicalChangeOnWindows98)
 [HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Class\Display\0000]
 "DriverDesc"="3dfx Voodoo5 5500 AGP"
 
-[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Class\Display\0000\D3D]
-
 [HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Class\Display\0000\DEFAULT]
 "Grxclock"="175"
-
-[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Class\Display\0000\Glide]
 
 )",
               registry.SaveRegText());
@@ -234,7 +230,7 @@ TEST_F(SettingsModelTest, NtClockIsAFourByteDword)
     Apply();
     EXPECT_EQ("dword:190", Value(Nt4Key, "GraphicsClocking"));
     EXPECT_EQ("<missing>", Value(NtGlideKey, "FX_GLIDE_SWAPINTERVAL"));
-    EXPECT_TRUE(KeyExists(NtGlideKey));
+    EXPECT_FALSE(KeyExists(NtGlideKey));
 
     // Anything but a REG_DWORD of four bytes or more counts as no clock.
     for (const char* stored : {"\"175\"", "hex:af,00,00,00", "hex(4):af,00"}) {
@@ -436,11 +432,94 @@ TEST_F(SettingsModelTest, SwitchingAdjustmentOffReturnsToTheDefaultClock)
          Section(Instance("0000", "\\DEFAULT"), "\"Grxclock\"=\"200\"\n"));
     Load();
     EXPECT_EQ(2, model.clockEnabled);  // the stored number, not reduced to 0 or 1
+    Apply();
+    EXPECT_EQ("sz:200", Value(Instance("0000", "\\DEFAULT"), "Grxclock")) << "2 is on";
     model.SetClockEnabled(false);
     EXPECT_EQ(166, model.currentClock);
     model.SetClockEnabled(true);
     EXPECT_EQ(1, model.clockEnabled);
     EXPECT_EQ(166, model.currentClock);
+}
+
+// The driver's own tab writes "1" for vsync on. That is no "0", so the box shows clear and an
+// apply leaves the value alone, on every flavour and wherever it lies, until the user ticks
+// the box, which writes "0".
+TEST_F(SettingsModelTest, AnotherProgramsSwapIntervalIsNeitherShownOffNorChanged)
+{
+    const std::string glideOn = "\"FX_GLIDE_SWAPINTERVAL\"=\"1\"\n";
+    const std::string d3dOn = "\"SSTH3_SWAPINTERVAL\"=\"1\"\n";
+    Seed(InstalledProductKey + Voodoo5At("0000") + Section(Instance("0000", "\\Glide"), glideOn) +
+         Section(Instance("0000", "\\D3D"), d3dOn));
+    for (bool nt : {false, true}) {
+        SCOPED_TRACE(nt ? "Windows 2000" : "Windows 98");
+        Load();
+        EXPECT_EQ(0, model.openGlSwapOff + model.d3dSwapOff);
+        const std::string before = registry.SaveRegText();
+        Apply();
+        EXPECT_EQ(before, registry.SaveRegText());
+        model.openGlSwapOff = 1;
+        Apply();
+        const std::string glide = nt ? NtGlideKey : Instance("0000", "\\Glide");
+        EXPECT_EQ("sz:0", Value(glide, "FX_GLIDE_SWAPINTERVAL"));
+        EXPECT_EQ(nt ? "sz:0" : "sz:1", Value(nt ? Nt5Key : Instance("0000", "\\D3D"),
+                                              "SSTH3_SWAPINTERVAL"));
+        platform.PoseAsWindows2000();
+        Seed(Section(NtGlideKey, glideOn) + Section(std::string(Nt5Key) + "\\glide", glideOn) +
+             Section(Nt5Key, d3dOn));
+    }
+}
+
+// A user without administrator rights on Windows 2000: the registry refuses every write. An
+// apply that changes nothing is no refusal, whether the values are there or absent with their
+// keys; one that would change a value is.
+TEST_F(SettingsModelTest, ARefusedWriteCountsOnlyWhereTheRegistryDiffers)
+{
+    platform.PoseAsWindows2000();
+    const std::string off = "\"FX_GLIDE_SWAPINTERVAL\"=\"0\"\n";
+    const std::string stored =
+        EnableClock(1) + Section(NtGlideKey, off) + Section(std::string(Nt5Key) + "\\glide", off) +
+        Section(Nt5Key, "\"GraphicsClocking\"=dword:000000b4\n\"SSTH3_SWAPINTERVAL\"=\"0\"\n");
+    for (const std::string& seed : {stored, std::string()}) {
+        registry.DenyEverywhere(0);
+        Seed(std::string("[-HKEY_LOCAL_MACHINE\\SYSTEM]\n") + InstalledProductKey + seed);
+        Load();
+        registry.DenyEverywhere(MemoryRegistry::DenyWrite | MemoryRegistry::DenyCreate |
+                                MemoryRegistry::DenyOpenForWriting);
+        EXPECT_TRUE(model.ApplySettings(true)) << "nothing to change";
+        ExpectAllClosed();
+        model.openGlSwapOff = !model.openGlSwapOff;
+        EXPECT_FALSE(model.ApplySettings(true)) << "a change refused";
+    }
+}
+
+// Without the 3dfxvs service (Windows 2000) or any driver key (NT 4.0), an apply with
+// everything off creates no key to delete from.
+TEST_F(SettingsModelTest, AnApplyWithEverythingOffCreatesNoKey)
+{
+    Seed(InstalledProductKey);
+    const std::string before = registry.SaveRegText();
+    for (bool nt4 : {true, false}) {
+        nt4 ? platform.PoseAsNt4() : platform.PoseAsWindows2000();
+        Load();
+        Apply();
+        EXPECT_EQ(before, registry.SaveRegText()) << (nt4 ? "NT 4.0" : "Windows 2000");
+    }
+}
+
+// The clock lies above the limit and the registry refuses its reset: no message claims a reset;
+// the model tells the page the clock and the limit, and the value stays.
+TEST_F(SettingsModelTest, ARefusedClockRepairIsNotAnnouncedAsDone)
+{
+    Seed(InstalledProductKey + EnableClock(1) + Voodoo5At("0000") +
+         Section(Instance("0000", "\\DEFAULT"), "\"Grxclock\"=\"250\"\n"));
+    registry.DenyOnKey(HiveLocalMachine, Instance("0000", "\\DEFAULT").c_str(),
+                       MemoryRegistry::DenyWrite);
+    Load();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(model.clockRepairRefused);
+    EXPECT_EQ(250, model.unrepairedClock);
+    EXPECT_EQ(220, model.repairLimit);
+    EXPECT_EQ("sz:250", Value(Instance("0000", "\\DEFAULT"), "Grxclock"));
 }
 
 }  // namespace
