@@ -236,6 +236,15 @@ reg_value() {
         "$E2E_DIR/$1.txt"
 }
 
+# The text of a string value in an export, regedit's escapes undone; nothing when absent.
+reg_text() {
+    local line
+    line=$(reg_value "$@")
+    [ -n "$line" ] || return 0
+    line=${line#*=\"}
+    printf '%s' "${line%\"}" | sed 's/\\\(.\)/\1/g'
+}
+
 # check_value WHAT EXPORT KEY NAME EXPECTED-LINE (empty: the value must be absent)
 check_value() {
     local got
