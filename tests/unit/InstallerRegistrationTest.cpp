@@ -335,6 +335,25 @@ TEST_F(InstallerRegistry, TheEntryNamesTheInstallerAsTheShellRunsItOnEachFlavour
     }
 }
 
+// Every call the NT entry makes counts: whichever fails, the key is closed and the failure told.
+TEST_F(InstallerRegistry, AnyFailedCallOfTheEntryIsReportedWithTheKeyClosed)
+{
+    state.OsFlavor = WinNT5;
+    std::snprintf(state.InstallerPath, LibraryPathSize, "C:\\TARV\\TARVINST.EXE");
+    FakeModuleVersion library;
+    unsigned long n = 1;
+    for (; n < 20; ++n) {
+        SCOPED_TRACE(n);
+        MemoryRegistry failing;
+        failing.FailNthCall(n, RegAccessDenied);
+        const bool written = WriteUninstallEntry(failing, state, library);
+        EXPECT_EQ(failing.CallsCounted() < n, written);
+        EXPECT_EQ(0, failing.OpenHandleCount());
+        if (written) break;
+    }
+    EXPECT_EQ(9u, n);  // eight calls: the key and seven values
+}
+
 TEST_F(InstallerRegistry, TheCommandLineFitsAnInstallerPathOfTheLongestKind)
 {
     char command[UninstallCommandSize];
