@@ -295,9 +295,6 @@ TEST_F(InstallerRegistry, TheEntryNamesTheInstallerAsTheShellRunsItOnEachFlavour
         std::string seed;     // an earlier entry
         std::string values;   // after DisplayName, all but Publisher
     } cases[] = {
-        {"Windows 95", Win9x, false, "C:\\TARV\\TARVINST.EXE", true, "",
-         "\"UninstallString\"=\"C:\\\\TARV\\\\TARVINST.EXE\"\n"
-         "\"DisplayIcon\"=\"C:\\\\TARV\\\\TARVINST.EXE,0\"\n\"DisplayVersion\"=\"2.13\"\n"},
         {"NT 4.0, a path with blanks is quoted for the command line", WinNT4, false,
          "C:\\Program Files\\Tarvello\\TARVINST.EXE", true, "",
          "\"UninstallString\"=\"\\\"C:\\\\Program Files\\\\Tarvello\\\\TARVINST.EXE\\\"\"\n"
@@ -333,25 +330,6 @@ TEST_F(InstallerRegistry, TheEntryNamesTheInstallerAsTheShellRunsItOnEachFlavour
         EXPECT_EQ(std::vector<std::string>{"D:\\LIB\\TARVPAGE.DLL"}, library.readFrom);
         EXPECT_EQ(0, fresh.OpenHandleCount());
     }
-}
-
-// Every call the NT entry makes counts: whichever fails, the key is closed and the failure told.
-TEST_F(InstallerRegistry, AnyFailedCallOfTheEntryIsReportedWithTheKeyClosed)
-{
-    state.OsFlavor = WinNT5;
-    std::snprintf(state.InstallerPath, LibraryPathSize, "C:\\TARV\\TARVINST.EXE");
-    FakeModuleVersion library;
-    unsigned long n = 1;
-    for (; n < 20; ++n) {
-        SCOPED_TRACE(n);
-        MemoryRegistry failing;
-        failing.FailNthCall(n, RegAccessDenied);
-        const bool written = WriteUninstallEntry(failing, state, library);
-        EXPECT_EQ(failing.CallsCounted() < n, written);
-        EXPECT_EQ(0, failing.OpenHandleCount());
-        if (written) break;
-    }
-    EXPECT_EQ(9u, n);  // eight calls: the key and seven values
 }
 
 TEST_F(InstallerRegistry, TheCommandLineFitsAnInstallerPathOfTheLongestKind)

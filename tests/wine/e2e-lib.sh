@@ -238,11 +238,7 @@ reg_value() {
 
 # The text of a string value in an export, regedit's escapes undone; nothing when absent.
 reg_text() {
-    local line
-    line=$(reg_value "$@")
-    [ -n "$line" ] || return 0
-    line=${line#*=\"}
-    printf '%s' "${line%\"}" | sed 's/\\\(.\)/\1/g'
+    reg_value "$@" | sed 's/^[^=]*="//; s/"$//; s/\\\(.\)/\1/g'
 }
 
 # check_value WHAT EXPORT KEY NAME EXPECTED-LINE (empty: the value must be absent)

@@ -34,17 +34,12 @@ e2e_installer start: wait:1013 enabled:1004 click:1002 click:1 wait:1015 click:1
 check_log "NT offers no Advanced Panel" "enabled 1004 0"
 check_log "the installer ends with 0" "exit code 0"
 export_all installed
-check_changes "the Add/Remove Programs entry offers only Remove" uninstall-before \
-    uninstall-installed <<EOF2
-+ [$uninstall\\Tarvello]
-+ [$uninstall\\Tarvello]	"DisplayIcon"="C:\\\\TARV\\\\TARVINST.EXE,0"
-+ [$uninstall\\Tarvello]	"DisplayName"="Tarvello"
-+ [$uninstall\\Tarvello]	"DisplayVersion"="1.0"
-+ [$uninstall\\Tarvello]	"NoModify"=dword:00000001
-+ [$uninstall\\Tarvello]	"NoRepair"=dword:00000001
-+ [$uninstall\\Tarvello]	"Publisher"="Tarvello"
-+ [$uninstall\\Tarvello]	"UninstallString"="C:\\\\TARV\\\\TARVINST.EXE"
-EOF2
+entry="[$uninstall\\Tarvello]"
+check_value "the Add/Remove Programs entry names the installer" uninstall-installed "$entry" \
+    UninstallString '"UninstallString"="C:\\TARV\\TARVINST.EXE"'
+check_value "and offers Remove only" uninstall-installed "$entry" NoModify \
+    '"NoModify"=dword:00000001'
+check_value "no Repair either" uninstall-installed "$entry" NoRepair '"NoRepair"=dword:00000001'
 
 e2e_host tab:Tarvello click:1006 click:1009 slider:1001:180 ok 'register:C:\TARV\TARVPAGE.DLL'
 check_log "the shell loads the tab" \

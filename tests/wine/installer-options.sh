@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # The installer on Windows 95: no Advanced Panel, and Cancel writes nothing; forcent4 and the
-# clock limits, clamped, reach the product key, and forcent4 the Add/Remove Programs entry's
-# command line, so that removal from there is forced the same way; without TARVPAGE.DLL beside
-# it the installer only says so, in German with forcelang(german), and touches nothing.
+# clock limits, clamped, reach the product key; without TARVPAGE.DLL beside it the installer
+# only says so, in German with forcelang(german), and touches nothing.
 # Usage: installer-options.sh TARVPAGE.DLL dispprops.exe TARVINST.EXE dlgdriver.exe
 . "$(dirname "$0")/e2e-lib.sh"
 
@@ -11,7 +10,6 @@ e2e_seed "$E2E_FIXTURES/win98-voodoo5-5500.reg" "$E2E_WINE_FIXTURES/handler-keys
 
 product='HKEY_LOCAL_MACHINE\Software\Tarvello'
 display='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Controls Folder\Display\Shellex\PropertySheetHandlers\Tarvello'
-entry='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvello'
 # With HKLM\Software\Classes, the machine's part of HKEY_CLASSES_ROOT.
 export_all() { e2e_export 'HKEY_LOCAL_MACHINE\Software' "software-$1"; }
 export_all before
@@ -27,16 +25,12 @@ e2e_installer 'start:forcent4 lowerlimit(90) upperlimit(999)' wait:1013 click:10
     wait:1015 click:1 exit
 e2e_export "$product" product
 e2e_export "$display" display
-e2e_export "$entry" entry
 check_value "forcent4 is recorded" product "[$product]" ForceNT4 '"ForceNT4"="1"'
 check_value "no other forced flavour" product "[$product]" Force95 ''
 check_value "lowerlimit(90) is clamped to 100" product "[$product]" LowerLimit '"LowerLimit"="100"'
 check_value "upperlimit(999) is clamped to 240" product "[$product]" UpperLimit '"UpperLimit"="240"'
 check_value "the Display handler, as on NT" display "[$display]" @ \
     '@="{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}"'
-check_value "Add/Remove Programs removes with forcent4 too" entry "[$entry]" UninstallString \
-    '"UninstallString"="C:\\TARV\\TARVINST.EXE forcent4"'
-check_value "and offers Remove only, as on NT" entry "[$entry]" NoModify '"NoModify"=dword:00000001'
 
 rm "$E2E_PREFIX/drive_c/TARV/TARVPAGE.DLL"
 export_all installed
