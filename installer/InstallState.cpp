@@ -1,5 +1,6 @@
 #include "installer/InstallState.h"
 
+#include "installer/UninstallEntry.h"
 #include "registry/ComRegistration.h"
 #include "registry/ProductSettings.h"
 
@@ -21,6 +22,7 @@ int DetectInstallState(Registry& registry)
     if (CanOpen(registry, HiveLocalMachine, DisplayHandlerKeyPath)) state += DisplayHandlerPresent;
     if (CanOpen(registry, HiveLocalMachine, DeviceHandlerKeyPath)) state += DeviceHandlerPresent;
     if (CanOpen(registry, HiveClassesRoot, ClassKeyPath)) state += ClassKeyPresent;
+    if (CanOpen(registry, HiveLocalMachine, UninstallEntryKeyPath)) state += UninstallEntryPresent;
     return state;
 }
 

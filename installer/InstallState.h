@@ -11,7 +11,10 @@ enum {
     ProductKeyPresent = 2,
     DisplayHandlerPresent = 4,
     DeviceHandlerPresent = 8,
-    ClassKeyPresent = 16
+    ClassKeyPresent = 16,
+    // The Add/Remove Programs entry: one left on its own still leads to the maintenance
+    // dialog, whose removal takes it out of the list.
+    UninstallEntryPresent = 32
 };
 
 int DetectInstallState(Registry& registry);

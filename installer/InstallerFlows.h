@@ -15,8 +15,9 @@ namespace tarv {
 namespace installer {
 
 // What the flows work with. dialogs runs the templates of the installer's own module, owned by
-// the hidden main window; mainWindow owns the message boxes shown between dialogs; version is
-// the installer's own file, for the version label.
+// the hidden main window; mainWindow owns the message boxes shown between dialogs; version
+// reads the installer's own file, for the version label, and the library's, for the
+// Add/Remove Programs entry.
 struct InstallerSystem {
     Registry& registry;
     PlatformQueries& platform;

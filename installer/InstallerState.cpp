@@ -7,7 +7,7 @@ namespace installer {
 
 // Constant-initialised, so it needs no constructor at program start.
 InstallerState Installer = {EmptyAdapterList, 0, Win9x, false, false, false, false, false,
-                            DefaultLowerLimit, DefaultUpperLimit, {0}};
+                            DefaultLowerLimit, DefaultUpperLimit, {0}, {0}};
 
 void ResetInstallerState(InstallerState* state)
 {
@@ -21,6 +21,7 @@ void ResetInstallerState(InstallerState* state)
     state->LowerLimit = DefaultLowerLimit;
     state->UpperLimit = DefaultUpperLimit;
     FillBytes(state->LibraryPath, 0, sizeof state->LibraryPath);
+    FillBytes(state->InstallerPath, 0, sizeof state->InstallerPath);
     state->ResetAdapters();
 }
 

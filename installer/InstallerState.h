@@ -24,6 +24,9 @@ struct InstallerState : AdapterList {
     long LowerLimit;  // 100..140 after start-up
     long UpperLimit;  // 200..240 after start-up
     char LibraryPath[LibraryPathSize];
+    // The installer's own full path, for Add/Remove Programs; empty when it is longer than
+    // the 255 characters a library path may have.
+    char InstallerPath[LibraryPathSize];
 };
 
 // The values before start-up has decided anything.

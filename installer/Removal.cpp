@@ -2,6 +2,7 @@
 
 #include "installer/InstallState.h"
 #include "installer/ShellApproval.h"
+#include "installer/UninstallEntry.h"
 #include "registry/ComRegistration.h"
 #include "registry/DriverValues.h"
 #include "registry/GlideReadKey.h"
@@ -45,6 +46,7 @@ bool RemoveComponents(Registry& registry, const InstallerState& state, int insta
         !Delete(registry, HiveLocalMachine, DeviceHandlerKeyPath))
         return false;
     if ((installState & ClassKeyPresent) && !DeleteClassKeys(registry)) return false;
+    if ((installState & UninstallEntryPresent) && !DeleteUninstallEntry(registry)) return false;
     // On every flavour: a flavour forced at installation may differ from this run's.
     WithdrawShellApproval(registry);
 

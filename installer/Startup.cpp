@@ -23,6 +23,9 @@ StartupOutcome RunStartupDecisions(const char* arguments, PlatformQueries& platf
     strings.LoadText(state->StringSetBase + StrLibraryName, libraryName, sizeof libraryName);
     if (!LocateLibrary(platform, libraryName, state->LibraryPath, sizeof state->LibraryPath))
         return StartupLibraryMissing;
+    // The same bound as the library path; a longer one names no Add/Remove Programs entry.
+    if (!platform.GetOwnModulePath(state->InstallerPath, sizeof state->InstallerPath))
+        state->InstallerPath[0] = 0;
 
     VersionRecord version = {0, 0, 0, 0};
     bool versionKnown = platform.GetVersionRecord(&version);

@@ -71,6 +71,13 @@ void ApplyForcedFlavor(const char* arguments, InstallerState* state)
     }
 }
 
+const char* ForcedFlavorKeyword(const InstallerState& state)
+{
+    for (const ForcedFlavor& row : ForcedFlavors)
+        if (state.*row.flag) return row.keyword;
+    return 0;
+}
+
 void ReadLimits(const char* arguments, InstallerState* state)
 {
     char value[OptionTextSize];

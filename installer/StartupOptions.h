@@ -36,6 +36,10 @@ void DecideFlavor(bool versionKnown, const VersionRecord& record, InstallerState
 // four flags, the flavour and AdvancedPanelAllowed; an absent one clears only its own flag.
 void ApplyForcedFlavor(const char* arguments, InstallerState* state);
 
+// The keyword of the flavour this run was forced to (force95, force98, forcent4 or forcent5),
+// so a later run can be started the same way; null when none was forced.
+const char* ForcedFlavorKeyword(const InstallerState& state);
+
 // lowerlimit and upperlimit; an option without a usable value leaves the current value.
 // Then each limit is clamped into its range.
 void ReadLimits(const char* arguments, InstallerState* state);

@@ -3,6 +3,7 @@
 #include "installer/Installation.h"
 #include "installer/InstallerState.h"
 #include "installer/Removal.h"
+#include "installer/UninstallEntry.h"
 #include "installer/dialogs/DialogState.h"
 #include "installer/dialogs/DialogTexts.h"
 #include "installer/dialogs/MaintenanceDialog.h"
@@ -42,6 +43,8 @@ void RunInstallFlow(InstallerSystem& system, int installState)
                            Installer.LowerLimit, Installer.UpperLimit, DialogState.ModelCode,
                            DialogState.UseAdvancedPanel))
         complete = false;
+    // Only the flows can read the library's version for the entry.
+    if (!WriteUninstallEntry(system.registry, Installer, system.version)) complete = false;
     if (!complete) {
         ReportRefusedChange(system, StrInstallIncomplete);
         return;

@@ -99,6 +99,7 @@ const OwnedKey OwnedKeys[] = {
     {"hkey_local_machine\\software\\microsoft\\windows\\currentversion\\shell extensions\\approved",
      {"{7d2e41c6-3a5f-4b10-9c84-2f61a0d9e375}"}},
     {SERVICES "3dfx\\device0\\d3d", {"ssth3_swapinterval"}},
+    {"hkey_local_machine\\software\\microsoft\\windows\\currentversion\\uninstall\\tarvello", {}},
 };
 // On NT 4.0 the key Glide reads, named by the video device map of the registry under test:
 // its "FX_GLIDE_SWAPINTERVAL" is the product's, and it may be created. Lower case; empty when

@@ -7,6 +7,7 @@
 #include "installer/Installation.h"
 #include "installer/InstallerFlows.h"
 #include "installer/InstallerState.h"
+#include "installer/UninstallEntry.h"
 #include "installer/dialogs/DialogState.h"
 #include "installer/dialogs/InstallerDialog.h"
 #include "installer/dialogs/MaintenanceDialog.h"
@@ -75,6 +76,7 @@ protected:
         ResetDialogState(&DialogState);
         Installer.AdvancedPanelAllowed = true;
         CopyText(Installer.LibraryPath, LibraryPathSize, "C:\\TARV\\TARVPAGE.DLL");
+        CopyText(Installer.InstallerPath, LibraryPathSize, "C:\\TARV\\TARVINST.EXE");
         runner.script = [this](int templateId, HeadlessDialog& window) {
             opened.push_back(window.windowRect);
             if (user.empty()) return;
@@ -112,9 +114,11 @@ protected:
         return logic.OnRButtonDown(action == "ctrlshift" ? MouseShift | MouseControl : Gesture);
     }
 
-    static void Install(Registry& registry, int model)
+    // What an earlier run of the installation flow left.
+    void Install(Registry& registry, int model)
     {
         InstallComponents(registry, Installer, Installer.LibraryPath, 120, 220, model, false);
+        WriteUninstallEntry(registry, Installer, version);
     }
     std::string Model()
     {
@@ -149,8 +153,9 @@ struct FlowCase {
     int modelErrors;  // no-model errors over the model dialog
 };
 
-const int Display = ProductKeyPresent | DisplayHandlerPresent | ClassKeyPresent;
-const int Device = ProductKeyPresent | DeviceHandlerPresent | ClassKeyPresent;
+const int Display =
+    ProductKeyPresent | DisplayHandlerPresent | ClassKeyPresent | UninstallEntryPresent;
+const int Device = ProductKeyPresent | DeviceHandlerPresent | ClassKeyPresent | UninstallEntryPresent;
 
 const FlowCase FlowCases[] = {
     {"ModelThenOkInstalls", false, {"5500 ok", "ok"}, {503, 505}, Display, "Voodoo5 5500", 0},
@@ -342,6 +347,39 @@ TEST_F(InstallerDialogs, EachDialogOpensWhereTheOneBeforeItEnded)
     EXPECT_EQ((std::vector<int>{70, 80, 281, 180}), at(opened[1]));
 }
 
+// --- The Add/Remove Programs entry ---------------------------------------------------------
+
+// Run from the entry's command line, the installer is a run like any other: a reinstallation
+// from another folder points the entry there, and removal takes it out of the list, also when
+// it is all that is left.
+TEST_F(InstallerDialogs, TheEntryFollowsTheInstallerFromFolderToFolderAndGoesWithRemoval)
+{
+    auto run = [this](std::deque<std::string> actions) {
+        user = actions;
+        const int installState = DetectInstallState(registry);
+        if (installState == 0)
+            RunInstallFlow(system, 0);
+        else
+            RunMaintenanceFlow(system, installState);
+    };
+    run({"5500 ok", "ok"});
+    CopyText(Installer.InstallerPath, LibraryPathSize, "D:\\Program Files\\Tarvello\\TARVINST.EXE");
+    run({"reinstall", "5000 ok", "ok"});
+    unsigned long type = 0;
+    std::vector<unsigned char> data;
+    ASSERT_TRUE(registry.GetValue(HiveLocalMachine, UninstallEntryKeyPath, UninstallStringValue,
+                                  &type, &data));
+    EXPECT_STREQ("\"D:\\Program Files\\Tarvello\\TARVINST.EXE\"", (const char*)data.data());
+
+    run({"remove", "ok"});
+    EXPECT_EQ(0, DetectInstallState(registry));
+    WriteUninstallEntry(registry, Installer, version);
+    run({"remove", "ok"});
+    EXPECT_EQ((std::vector<int>{503, 505, 504, 503, 505, 504, 506, 504, 506}), runner.templatesRun);
+    EXPECT_EQ(0, DetectInstallState(registry));
+    EXPECT_TRUE(mainWindow.shown.empty());
+}
+
 // --- Refused registry changes --------------------------------------------------------------
 
 TEST_F(InstallerDialogs, ARefusedRegistryChangeIsReportedInsteadOfSuccess)
@@ -364,6 +402,8 @@ TEST_F(InstallerDialogs, ARefusedRegistryChangeIsReportedInsteadOfSuccess)
          {"remove"}, {504}, StrRemovalIncomplete},
         {"reinstallation stopped at removal", true, HiveLocalMachine, DisplayHandlerKeyPath,
          MemoryRegistry::DenyDelete, {"reinstall", "5500 ok"}, {504, 503}, StrInstallIncomplete},
+        {"Add/Remove Programs entry not created", false, HiveLocalMachine, UninstallEntryKeyPath,
+         MemoryRegistry::DenyCreate, {"5500 ok"}, {503}, StrInstallIncomplete},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,6 +1,7 @@
 // Registration and removal against the in-memory registry: whole exports after each
 // operation, the order of deletions, and the stops at the first failure.
 #include "CallSite.h"
+#include "FakeModuleVersion.h"
 #include "InstallerRecordingRegistry.h"
 #include "InstallerScenarios.h"
 
@@ -8,6 +9,7 @@
 #include "installer/Installation.h"
 #include "installer/InstallerState.h"
 #include "installer/Removal.h"
+#include "installer/UninstallEntry.h"
 #include "page/server/ServerRegistration.h"
 #include "registry/ComRegistration.h"
 #include "registry/ProductSettings.h"
@@ -15,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -96,6 +99,10 @@ const std::string Instance = "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Se
 const std::string ApprovedKey =
     "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved]\n";
 const std::string Approved = ApprovedKey + ClassId + "=\"Tarvello\"\n\n";
+const std::string EntryKey =
+    "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvello]\n";
+const std::string Entry = EntryKey + "\"DisplayName\"=\"Tarvello\"\n"
+                                     "\"UninstallString\"=\"C:\\\\TARV\\\\TARVINST.EXE\"\n\n";
 
 // --- The scenarios shared with the Wine tests ---------------------------------------------
 
@@ -273,6 +280,73 @@ TEST_F(InstallerRegistry, ServerRegistrationStopsAtItsFirstFailure)
     EXPECT_EQ(1u, recorder.Calls("set").size());
 }
 
+// --- The Add/Remove Programs entry --------------------------------------------------------
+
+TEST_F(InstallerRegistry, TheEntryNamesTheInstallerAsTheShellRunsItOnEachFlavour)
+{
+    const std::string blanks = "\"C:\\\\Program Files\\\\Tarvello\\\\TARVINST.EXE";
+    const std::string ntOnly = "\"NoModify\"=dword:00000001\n\"NoRepair\"=dword:00000001\n";
+    const struct {
+        const char* name;
+        OsFlavor flavour;
+        bool forceNt5;
+        const char* installerPath;
+        bool libraryVersion;  // 2.13 when there is one
+        std::string seed;     // an earlier entry
+        std::string values;   // after DisplayName, all but Publisher
+    } cases[] = {
+        {"NT 4.0, a path with blanks is quoted for the command line", WinNT4, false,
+         "C:\\Program Files\\Tarvello\\TARVINST.EXE", true, "",
+         "\"UninstallString\"=\"\\\"C:\\\\Program Files\\\\Tarvello\\\\TARVINST.EXE\\\"\"\n"
+         "\"DisplayIcon\"=" + blanks + ",0\"\n\"DisplayVersion\"=\"2.13\"\n" + ntOnly},
+        {"Windows 2000 forced: removal is started forced too", WinNT5, true,
+         "C:\\TARV\\TARVINST.EXE", true, "",
+         "\"UninstallString\"=\"C:\\\\TARV\\\\TARVINST.EXE forcent5\"\n"
+         "\"DisplayIcon\"=\"C:\\\\TARV\\\\TARVINST.EXE,0\"\n\"DisplayVersion\"=\"2.13\"\n" + ntOnly},
+        {"Windows 98 over an NT entry, a library without a version", Win9x, false,
+         "C:\\Program Files\\Tarvello\\TARVINST.EXE", false,
+         Entry.substr(0, Entry.size() - 1) + "\"DisplayVersion\"=\"1.0\"\n" + ntOnly + "\n",
+         "\"UninstallString\"=\"\\\"C:\\\\Program Files\\\\Tarvello\\\\TARVINST.EXE\\\"\"\n"
+         "\"DisplayIcon\"=" + blanks + ",0\"\n"},
+    };
+    FakeModuleVersion library;
+    library.versionMost = 0x0002000D;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryRegistry fresh;
+        ResetInstallerState(&state);
+        state.OsFlavor = c.flavour;
+        state.ForceNT5 = c.forceNt5;
+        std::snprintf(state.LibraryPath, LibraryPathSize, "D:\\LIB\\TARVPAGE.DLL");
+        std::snprintf(state.InstallerPath, LibraryPathSize, "%s", c.installerPath);
+        library.hasVersion = c.libraryVersion;
+        library.readFrom.clear();
+        std::string error;
+        ASSERT_TRUE(fresh.LoadRegText("REGEDIT4\n\n" + c.seed, &error)) << error;
+        EXPECT_TRUE(WriteUninstallEntry(fresh, state, library));
+        EXPECT_EQ(Canonical(EntryKey + "\"DisplayName\"=\"Tarvello\"\n" + c.values +
+                            "\"Publisher\"=\"Tarvello\"\n\n"),
+                  fresh.SaveRegText());
+        EXPECT_EQ(std::vector<std::string>{"D:\\LIB\\TARVPAGE.DLL"}, library.readFrom);
+        EXPECT_EQ(0, fresh.OpenHandleCount());
+    }
+}
+
+TEST_F(InstallerRegistry, TheCommandLineFitsAnInstallerPathOfTheLongestKind)
+{
+    char command[UninstallCommandSize];
+    const std::string longest = "C:\\" + std::string(238, 'd') + " \\TARVINST.EXE";
+    ASSERT_EQ(LibraryPathSize - 1, longest.size());
+    EXPECT_TRUE(FormatUninstallCommand(longest.c_str(), "forcent4", command, sizeof command));
+    EXPECT_EQ("\"" + longest + "\" forcent4", command);
+    EXPECT_FALSE(FormatUninstallCommand(longest.c_str(), "forcent4", command, sizeof command - 1));
+    EXPECT_STREQ("", command);
+    // The installer's path too long for the entry (it stays empty): nothing is written.
+    FakeModuleVersion library;
+    EXPECT_TRUE(WriteUninstallEntry(registry, state, library));
+    ExpectRegistry("");
+}
+
 // --- Detection ------------------------------------------------------------------------------
 
 TEST_F(InstallerRegistry, EachRemainingKeyCountsAsInstalled)
@@ -281,7 +355,7 @@ TEST_F(InstallerRegistry, EachRemainingKeyCountsAsInstalled)
     EXPECT_EQ(0, DetectInstallState(recorder));
     for (const std::string& call : recorder.Calls("open"))
         EXPECT_NE(std::string::npos, call.find("access 0x20019")) << call;
-    EXPECT_EQ(4u, recorder.Calls("open").size());
+    EXPECT_EQ(5u, recorder.Calls("open").size());
 
     Seed(DeviceHandler);
     EXPECT_EQ(DeviceHandlerPresent, Detect());
@@ -291,6 +365,8 @@ TEST_F(InstallerRegistry, EachRemainingKeyCountsAsInstalled)
     EXPECT_EQ(30, Detect());
     registry.DenyOnKey(HiveLocalMachine, ProductSettingsKey, MemoryRegistry::DenyOpen);
     EXPECT_EQ(28, Detect());
+    Seed(Entry);
+    EXPECT_EQ(28 | UninstallEntryPresent, Detect());
 }
 
 // --- Removal --------------------------------------------------------------------------------
@@ -401,7 +477,7 @@ TEST_F(InstallerRegistry, TheShellsApprovedListEntryComesAndGoes)
 
 TEST_F(InstallerRegistry, AProductKeyThatCannotBeDeletedStopsEverything)
 {
-    const std::string installed = Product5500 + DisplayHandler + ServerKey + Instance +
+    const std::string installed = Product5500 + DisplayHandler + ServerKey + Entry + Instance +
                                   "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n";
     Seed(installed);
     registry.DenyOnKey(HiveLocalMachine, ProductSettingsKey, MemoryRegistry::DenyDelete);

@@ -320,6 +320,7 @@ TEST_F(InstallerStartup, DriverDescriptionsLongerThan255BytesDoNotMatch)
     ASSERT_EQ(StartupReady, Start(""));
     EXPECT_EQ(1, state.adapterCount);
     EXPECT_EQ(0, state.adapters[0]);
+    EXPECT_STREQ("C:\\TARV\\TARVINST.EXE", state.InstallerPath);
 }
 
 TEST_F(InstallerStartup, MissingLibraryStopsBeforeAnyRegistryAccess)
@@ -387,6 +388,15 @@ TEST_F(InstallerStartup, InstallerPathsTooLongForTheLibraryPathMeanNotFound)
     platform.existingFiles.insert(directory + "TARVPAGE.DLL");
     EXPECT_EQ(StartupReady, Start(""));
     EXPECT_EQ(directory + "TARVPAGE.DLL", state.LibraryPath);
+    EXPECT_STREQ("", state.InstallerPath);  // too long to name in Add/Remove Programs
+    // The installer's own path is kept within the same 255 characters.
+    directory = "C:\\" + std::string(238, 'd') + "\\";
+    platform.existingFiles.insert(directory + "TARVPAGE.DLL");
+    for (const char* name : {"TARVINST1.EXE", "TARVINST12.EXE"}) {
+        platform.modulePath = directory + name;
+        EXPECT_EQ(StartupReady, Start(""));
+        EXPECT_EQ(platform.modulePath.size() == 255 ? platform.modulePath : "", state.InstallerPath);
+    }
     // An own path of several kilobytes cannot even be had.
     platform.modulePath = "C:\\" + std::string(5000, 'd') + "\\TARVINST.EXE";
     EXPECT_EQ(StartupLibraryMissing, Start(""));

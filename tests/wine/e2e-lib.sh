@@ -236,6 +236,11 @@ reg_value() {
         "$E2E_DIR/$1.txt"
 }
 
+# The text of a string value in an export, regedit's escapes undone; nothing when absent.
+reg_text() {
+    reg_value "$@" | sed 's/^[^=]*="//; s/"$//; s/\\\(.\)/\1/g'
+}
+
 # check_value WHAT EXPORT KEY NAME EXPECTED-LINE (empty: the value must be absent)
 check_value() {
     local got

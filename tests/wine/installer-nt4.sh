@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The installer on Windows NT 4.0 (or 2000 or XP, with the 3dfxvs service): no Advanced Panel;
-# the tab loads through the installation, which also enters it in the shell's approved list;
-# after the page has written its values and DllRegisterServer its entries, &Remove leaves no
-# key of the product, no approval and no driver value.
+# the tab loads through the installation, which also enters it in the shell's approved list
+# and in Add/Remove Programs (Remove only); a reinstallation from another folder points the
+# entry there; after the page has written its values and DllRegisterServer its entries,
+# &Remove leaves no key of the product, no approval, no entry and no driver value.
 # Usage: installer-nt4.sh [win2k|winxp] TARVPAGE.DLL dispprops.exe TARVINST.EXE dlgdriver.exe
 flavour=nt40
 case $1 in win2k | winxp) flavour=$1; shift ;; esac
@@ -17,6 +18,7 @@ e2e_host --no-open
 clsid='{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}'
 services='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services'
 approved='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Shell Extensions\Approved'
+uninstall='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 export_all() {
     e2e_export 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Controls Folder' \
         "handlers-$1"
@@ -24,12 +26,20 @@ export_all() {
     e2e_export HKEY_CLASSES_ROOT "classes-$1"
     e2e_export "$services" "services-$1"
     e2e_export "$approved" "approved-$1"
+    e2e_export "$uninstall" "uninstall-$1"
 }
 export_all before
 
 e2e_installer start: wait:1013 enabled:1004 click:1002 click:1 wait:1015 click:1 exit
 check_log "NT offers no Advanced Panel" "enabled 1004 0"
 check_log "the installer ends with 0" "exit code 0"
+export_all installed
+entry="[$uninstall\\Tarvello]"
+check_value "the Add/Remove Programs entry names the installer" uninstall-installed "$entry" \
+    UninstallString '"UninstallString"="C:\\TARV\\TARVINST.EXE"'
+check_value "and offers Remove only" uninstall-installed "$entry" NoModify \
+    '"NoModify"=dword:00000001'
+check_value "no Repair either" uninstall-installed "$entry" NoRepair '"NoRepair"=dword:00000001'
 
 e2e_host tab:Tarvello click:1006 click:1009 slider:1001:180 ok 'register:C:\TARV\TARVPAGE.DLL'
 check_log "the shell loads the tab" \
@@ -41,11 +51,26 @@ check_value "the installation approved the class" approved-tuned "[$approved]" "
 check_value "the page wrote the clock" services-tuned "[$services\\$service\\Device0]" \
     GraphicsClocking '"GraphicsClocking"=dword:000000b4'
 
+folder="$E2E_PREFIX/drive_c/Program Files/Tarvello"
+mkdir -p "$folder"
+cp "$E2E_DLL" "$folder/TARVPAGE.DLL"
+cp "$E2E_INSTALLER" "$folder/TARVINST.EXE"
+E2E_PROGRAM='C:\Program Files\Tarvello\TARVINST.EXE'
+e2e_installer start: wait:1009 click:1006 wait:1013 click:1002 click:1 wait:1015 click:1 exit
+export_all moved
+check_changes "a reinstallation from another folder points the entry there" uninstall-installed \
+    uninstall-moved <<EOF2
+- [$uninstall\\Tarvello]	"DisplayIcon"="C:\\\\TARV\\\\TARVINST.EXE,0"
++ [$uninstall\\Tarvello]	"DisplayIcon"="C:\\\\Program Files\\\\Tarvello\\\\TARVINST.EXE,0"
+- [$uninstall\\Tarvello]	"UninstallString"="C:\\\\TARV\\\\TARVINST.EXE"
++ [$uninstall\\Tarvello]	"UninstallString"="\\"C:\\\\Program Files\\\\Tarvello\\\\TARVINST.EXE\\""
+EOF2
+
 e2e_installer start: wait:1009 click:1007 wait:1017 text:1017 click:1 exit
 check_log "the removed dialog" 'text 1017 "The Tarvello has been"'
 export_all removed
 check_value "removal withdrew the approval" approved-removed "[$approved]" "$clsid" ""
-for part in handlers product classes; do
+for part in handlers product classes uninstall; do
     check_changes "$part as before the installation" "$part-before" "$part-removed" </dev/null
 done
 # On XP Glide reads the 3dfxvs service's glide key, which the page wrote too.

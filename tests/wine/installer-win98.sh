@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The installer on a Windows 98 PC with one Voodoo5 5500: a fresh installation writes exactly
 # its keys and the shell loads the tab through them; a second run offers maintenance, where
-# Enter, and Re&install then Cancel, change nothing; reinstalling under the Advanced Panel
-# moves the handler to the Device panel and resets the driver values; after DllRegisterServer
-# has added its entries, &Remove leaves the registry as it was before the installation.
+# Enter, and Re&install then Cancel, change nothing; reinstalling under the Advanced Panel from
+# another folder moves the handler to the Device panel, resets the driver values and points
+# the Add/Remove Programs entry there; after DllRegisterServer has added its entries, &Remove,
+# started by the shell from that entry, leaves the registry as it was before the installation.
 # On Windows 98 by default, or on Me, which offers the Advanced Panel too.
 # Usage: installer-win98.sh [winme] TARVPAGE.DLL dispprops.exe TARVINST.EXE dlgdriver.exe
 flavour=win98
@@ -14,6 +15,7 @@ e2e_begin "installer-$flavour" "$flavour"
 e2e_seed_pc "$flavour"
 e2e_seed "$E2E_WINE_FIXTURES/handler-keys.reg"
 handlers='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Controls Folder'
+uninstall='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 e2e_host --no-open  # Wine settles its own display keys at the first start
 
 export_all() {
@@ -21,6 +23,7 @@ export_all() {
     e2e_export 'HKEY_LOCAL_MACHINE\Software\Tarvello' "product-$1"
     e2e_export HKEY_CLASSES_ROOT "classes-$1"
     e2e_export_system "system-$1"
+    e2e_export "$uninstall" "uninstall-$1"
 }
 export_all before
 
@@ -66,6 +69,17 @@ check_changes "the class and its server beside the installer" classes-before cla
 + [$class\\InProcServer32]	"ThreadingModel"="Apartment"
 EOF2
 check_changes "nothing in HKLM\\System" system-before system-installed </dev/null
+check_changes "the Add/Remove Programs entry names the installer" uninstall-before \
+    uninstall-installed <<EOF2
++ [$uninstall\\Tarvello]
++ [$uninstall\\Tarvello]	"DisplayIcon"="C:\\\\TARV\\\\TARVINST.EXE,0"
++ [$uninstall\\Tarvello]	"DisplayName"="Tarvello"
++ [$uninstall\\Tarvello]	"DisplayVersion"="1.0"
++ [$uninstall\\Tarvello]	"Publisher"="Tarvello"
++ [$uninstall\\Tarvello]	"UninstallString"="C:\\\\TARV\\\\TARVINST.EXE"
+EOF2
+check "Wine's Add/Remove Programs lists it" grep -qx 'Tarvello|||Tarvello' \
+    <(e2e_wine uninstaller --list | tr -d '\r')
 
 echo "-- the tab through that registration, tuned"
 e2e_host tab:Tarvello click:1006 click:1007 click:1009 slider:1001:175 ok
@@ -83,11 +97,16 @@ check "the model dialog opens where the maintenance dialog was" \
     test "$(grep -c "^$corner," "$E2E_LOG")" = 2
 check "both runs end with 0" test "$(grep -c '^exit code 0$' "$E2E_LOG")" = 2
 export_all cancelled
-for part in handlers product classes system; do
+for part in handlers product classes system uninstall; do
     check_changes "$part unchanged" "$part-tuned" "$part-cancelled" </dev/null
 done
 
-echo "-- Re&install under the Advanced Panel"
+echo "-- Re&install under the Advanced Panel, from another folder"
+folder="$E2E_PREFIX/drive_c/Program Files/Tarvello"
+mkdir -p "$folder"
+cp "$E2E_DLL" "$folder/TARVPAGE.DLL"
+cp "$E2E_INSTALLER" "$folder/TARVINST.EXE"
+E2E_PROGRAM='C:\Program Files\Tarvello\TARVINST.EXE'
 e2e_installer start: wait:1009 click:1006 wait:1013 click:1004 checked:1004 click:1004 \
     checked:1004 click:1004 click:1001 click:1 wait:1015 click:1 exit
 check_log "the box ticks" "checked 1004 1"
@@ -105,6 +124,13 @@ check_changes "the product key starts afresh" product-tuned product-advanced <<E
 - [$product]	"Model"="Voodoo5 5500"
 + [$product]	"Model"="Voodoo5 5000"
 EOF2
+check_changes "the entry follows the installer, quoted for the command line" uninstall-tuned \
+    uninstall-advanced <<EOF2
+- [$uninstall\\Tarvello]	"DisplayIcon"="C:\\\\TARV\\\\TARVINST.EXE,0"
++ [$uninstall\\Tarvello]	"DisplayIcon"="C:\\\\Program Files\\\\Tarvello\\\\TARVINST.EXE,0"
+- [$uninstall\\Tarvello]	"UninstallString"="C:\\\\TARV\\\\TARVINST.EXE"
++ [$uninstall\\Tarvello]	"UninstallString"="\\"C:\\\\Program Files\\\\Tarvello\\\\TARVINST.EXE\\""
+EOF2
 check_changes "the driver values are reset" system-tuned system-advanced <<EOF2
 - [$instance\\DEFAULT]	"Grxclock"="175"
 - [$instance\\D3D]	"SSTH3_SWAPINTERVAL"="0"
@@ -113,14 +139,19 @@ EOF2
 
 echo "-- &Remove after DllRegisterServer"
 e2e_host --panel Device tab:Tarvello click:1006 click:1007 click:1009 slider:1001:180 ok \
-    'register:C:\TARV\TARVPAGE.DLL'
+    'register:C:\Program Files\Tarvello\TARVPAGE.DLL'
 check_log "the advanced panel loads the tab" \
     "handler Tarvello $clsid: Initialize S_OK, AddPages S_OK, 1 page(s)"
 check_log "the library registered itself" "DllRegisterServer: S_OK"
-e2e_installer start: wait:1009 click:1007 wait:1017 text:1017 text:1018 click:1 exit
+# Add/Remove Programs runs the entry's command line as it stands.
+e2e_export "$uninstall" uninstall-registered
+e2e_installer "shell:$(reg_text uninstall-registered "[$uninstall\\Tarvello]" UninstallString)" \
+    wait:1009 click:1007 wait:1017 text:1017 text:1018 click:1 exit
+check_log "the shell starts the installer in its folder" \
+    'started with ""C:\Program Files\Tarvello\TARVINST.EXE""'
 check_log "removed, line 2" 'text 1018 "successfully removed from your system."'
 export_all removed
-for part in handlers product classes; do
+for part in handlers product classes uninstall; do
     check_changes "$part as before the installation" "$part-before" "$part-removed" </dev/null
 done
 check_changes "no driver value left, only the page's empty keys" system-before system-removed <<EOF2

@@ -5,6 +5,8 @@
 // title, so a dialog is told by a control it has:
 //   start:ARGS       start the program (--program, default TARVINST.EXE) with ARGS; it becomes
 //                    the process the steps work on
+//   shell:LINE       the same with the command line LINE as it stands, as Add/Remove Programs
+//                    runs an entry's UninstallString (CreateProcess without a program name)
 //   attach           work on the running installer (found by its main window)
 //   again:ARGS       start another instance with ARGS and wait for it to end; the steps stay
 //                    with the first
@@ -185,10 +187,8 @@ bool WaitForExit()
     return false;
 }
 
-bool Start(const std::string& arguments)
+bool StartCommandLine(const std::string& commandLine, const std::string& shown)
 {
-    std::string commandLine = "\"" + program + "\"";
-    if (!arguments.empty()) commandLine += " " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
@@ -203,8 +203,15 @@ bool Start(const std::string& arguments)
     process = info.hProcess;
     processId = info.dwProcessId;
     dialog = nullptr;
-    Log("started with \"%s\"", arguments.c_str());
+    Log("started with \"%s\"", shown.c_str());
     return true;
+}
+
+bool Start(const std::string& arguments)
+{
+    std::string commandLine = "\"" + program + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    return StartCommandLine(commandLine, arguments);
 }
 
 bool StartAgain(const std::string& arguments)
@@ -279,6 +286,7 @@ bool RunStep(const std::string& step)
         return false;
     }
     if (verb == "start") return Start(argument);
+    if (verb == "shell") return StartCommandLine(argument, argument);
     if (verb == "attach") return Attach();
     if (verb == "again") return StartAgain(argument);
     if (verb == "wait") return WaitForDialog(id);
