@@ -123,6 +123,18 @@ RegResult SetDecimalValue(Registry& registry, RegKey key, const char* name, long
     return SetTextValue(registry, key, name, text);
 }
 
+static void DwordBytes(unsigned long value, unsigned char (&data)[4])
+{
+    for (unsigned at = 0; at < 4; ++at) data[at] = (unsigned char)(value >> (8 * at));
+}
+
+RegResult SetDwordValue(Registry& registry, RegKey key, const char* name, unsigned long value)
+{
+    unsigned char data[4];
+    DwordBytes(value, data);
+    return registry.SetValue(key, name, RegDword, data, sizeof data);
+}
+
 // Sets name at path through its key, created first (the value's name as its class) or only
 // opened; true when the value holds the data afterwards.
 static bool StoreValue(Registry& registry, RegHive hive, const char* path, const char* name,
@@ -184,7 +196,7 @@ bool CreateKeyAndSetDword(Registry& registry, RegHive hive, const char* path, co
                           unsigned long value)
 {
     unsigned char data[4];
-    for (unsigned at = 0; at < 4; ++at) data[at] = (unsigned char)(value >> (8 * at));
+    DwordBytes(value, data);
     return StoreValue(registry, hive, path, name, RegDword, data, sizeof data, true);
 }
 

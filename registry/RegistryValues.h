@@ -44,6 +44,8 @@ bool TextValueHoldsAt(Registry& registry, RegHive hive, const char* path, const 
 RegResult SetTextValue(Registry& registry, RegKey key, const char* name, const char* text);
 // REG_SZ decimal text ("%d").
 RegResult SetDecimalValue(Registry& registry, RegKey key, const char* name, long value);
+// REG_DWORD, four bytes little-endian.
+RegResult SetDwordValue(Registry& registry, RegKey key, const char* name, unsigned long value);
 
 // Whether name at path is gone after DeleteValue answered result: deleted, or not there at
 // all. Any answer but success or RegFileNotFound is checked by reading the key again, since
