@@ -1,6 +1,7 @@
 #include "page/localisation/NotSavedMessage.h"
 
 #include "page/localisation/Language.h"
+#include "page/localisation/LocalisedTexts.h"
 #include "resources/page/PageResources.h"
 
 namespace tarv {
@@ -8,11 +9,10 @@ namespace tarv {
 void ShowNotSavedMessage(StringTable& strings, MessageBoxSink& owner, int stringBase,
                          char* buffer, unsigned size)
 {
-    // The text stands outside the sets, one string per language in set order.
     char caption[64];
     strings.LoadText((unsigned)(stringBase + IDS_TAB_TITLE), caption, sizeof caption);
-    strings.LoadText((unsigned)(IDS_NOT_SAVED + stringBase / IDS_SET_SIZE), buffer, size);
-    owner.ShowMessage(buffer, caption, MessageIconError);
+    owner.ShowMessage(LoadLanguageString(strings, stringBase, IDS_NOT_SAVED, buffer, size), caption,
+                      MessageIconError);
 }
 
 }  // namespace tarv

@@ -82,6 +82,8 @@ private:
     // SaveAll, and the message when the registry refused a change; false then.
     bool SaveAndReport();
     bool WriteDepth(int depth, const char (*texts)[StoredRateSize]);
+    // The copy of the user's saves takes what this save wrote; false when refused.
+    bool RememberSave(const char (*texts)[StoredRateSize]);
     // The "RefreshRate" text Save writes for a resolution, empty for none: the item chosen or
     // typed, a rate typed, or with no choice the text last read, as it was.
     void SavedRateText(const ModeEntry& entry, char* text, unsigned size) const;

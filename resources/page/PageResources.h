@@ -31,6 +31,9 @@
 #define IDC_INSTALLED_FOR 1057
 #define IDC_ABOUT_GROUP 1058
 #define IDC_SETTINGS_GROUP 1062
+// Hidden unless a driver installation changed what the user last saved.
+#define IDC_RESTORE_NOTE 1063
+#define IDC_RESTORE 1064
 
 // String numbers within one language set; set k (0 English, 1 French, 2 German) holds
 // string n at identifier 39 * k + n.
@@ -41,3 +44,6 @@
 // After the three sets, one string per language in set order (English, French, German): the
 // registry refused a change of the page or the Refresh Rates dialog.
 #define IDS_NOT_SAVED 118
+// Likewise: the line that says a driver installation changed the settings, and its button.
+#define IDS_RESTORE_NOTE 121
+#define IDS_RESTORE 124
