@@ -100,20 +100,15 @@ CopyAccess OpenCopyForWriting(Registry& registry, RegKey* key)
     return CopyRefused;
 }
 
-// The fields a depth's value holds now: empty ones when it is missing (or is not our text at
-// all); false when the registry would not tell, so the value must be left alone.
-bool ReadPackedRates(Registry& registry, RegKey key, const char* name,
-                     char (*fields)[StoredRateSize])
+// Reads name as text, empty when the value is missing (or is too long to be our own). False
+// when the registry would not tell, so that what it holds is unknown.
+bool ReadCopyText(Registry& registry, RegKey key, const char* name, char* text, unsigned size)
 {
-    char packed[PackedRatesSize];
-    if (!ReadTextValue(registry, key, name, packed, sizeof packed)) {
-        unsigned long size = 0;
-        const RegResult result = registry.QueryValue(key, name, 0, 0, &size);
-        if (result != RegFileNotFound && result != RegMoreData) return false;
-        packed[0] = 0;
-    }
-    UnpackRates(packed, fields);
-    return true;
+    if (ReadTextValue(registry, key, name, text, size)) return true;
+    text[0] = 0;
+    unsigned long length = 0;
+    const RegResult result = registry.QueryValue(key, name, 0, 0, &length);
+    return result == RegFileNotFound || result == RegMoreData;
 }
 
 }  // namespace
@@ -122,28 +117,28 @@ bool ReadRememberedSettings(Registry& registry, RememberedSettings* copy)
 {
     FillBytes(copy, 0, sizeof *copy);
     RegKey key = 0;
-    if (registry.OpenKey(HiveLocalMachine, RememberedSettingsKey, KeyQueryValue, &key) !=
-        RegSuccess)
-        return false;
-    long numbers[SwitchCount];
-    copy->hasSwitches = true;
-    for (int i = 0; i < SwitchCount; ++i)
-        if (!ReadNumberValue(registry, key, SwitchValues[i], MaxValueReadSize, &numbers[i]))
-            copy->hasSwitches = false;
-    if (copy->hasSwitches) {
-        copy->clockEnabled = (int)numbers[0];
-        copy->clock = (int)numbers[1];
-        copy->openGlSwapOff = numbers[2] != 0;
-        copy->d3dSwapOff = numbers[3] != 0;
+    const RegResult opened =
+        registry.OpenKey(HiveLocalMachine, RememberedSettingsKey, KeyQueryValue, &key);
+    if (opened != RegSuccess) {
+        copy->unreadable = opened != RegFileNotFound;
+        return copy->unreadable;
     }
     char text[PackedRatesSize];
-    if (ReadTextValue(registry, key, RefreshRateValue, text, sizeof text))
-        CopyText(copy->adapterRate, sizeof copy->adapterRate, text);
+    copy->hasSwitches = true;
+    int* const switches[SwitchCount] = {&copy->clockEnabled, &copy->clock, &copy->openGlSwapOff,
+                                        &copy->d3dSwapOff};
+    for (int i = 0; i < SwitchCount; ++i) {
+        if (!ReadCopyText(registry, key, SwitchValues[i], text, sizeof text)) copy->unreadable = true;
+        if (!text[0]) copy->hasSwitches = false;
+        *switches[i] = (int)ParseLeadingLong(text);
+    }
+    if (!ReadCopyText(registry, key, RefreshRateValue, text, sizeof text)) copy->unreadable = true;
+    CopyText(copy->adapterRate, sizeof copy->adapterRate, text);
     for (int d = 0; d < ColorDepthCount; ++d) {
         char name[16];
         RatesValueName(ColorDepths[d], name, sizeof name);
-        if (ReadTextValue(registry, key, name, text, sizeof text))
-            UnpackRates(text, copy->rates[d]);
+        if (!ReadCopyText(registry, key, name, text, sizeof text)) copy->unreadable = true;
+        UnpackRates(text, copy->rates[d]);
     }
     registry.CloseKey(key);
     return true;
@@ -175,16 +170,19 @@ bool RememberRates(Registry& registry, const char* adapterRate, const int* depth
         if (DepthIndex(depths[n]) < 0) continue;
         char name[16];
         RatesValueName(depths[n], name, sizeof name);
-        char fields[ModeCount][StoredRateSize];
-        if (!ReadPackedRates(registry, key, name, fields)) {
+        // The fields of the resolutions this save did not write stay as they are, so a value
+        // that cannot be read is left alone.
+        char packed[PackedRatesSize];
+        if (!ReadCopyText(registry, key, name, packed, sizeof packed)) {
             written = false;
             continue;
         }
+        char fields[ModeCount][StoredRateSize];
+        UnpackRates(packed, fields);
         // A text with the separator in it cannot be kept; such a resolution is not remembered.
         for (int i = 0; i < ModeCount; ++i)
             if (saved[i])
                 CopyText(fields[i], StoredRateSize, FindText(texts[i], FieldSeparator) ? "" : texts[i]);
-        char packed[PackedRatesSize];
         PackRates(fields, packed, sizeof packed);
         if (SetTextValue(registry, key, name, packed) != RegSuccess) written = false;
     }

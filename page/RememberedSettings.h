@@ -17,6 +17,7 @@
 namespace tarv {
 
 struct RememberedSettings {
+    bool unreadable;   // the registry would not tell all of it: a restore is incomplete
     bool hasSwitches;  // the tab's four values are all there
     int clockEnabled;
     int clock;
@@ -26,7 +27,8 @@ struct RememberedSettings {
     char rates[ColorDepthCount][ModeCount][StoredRateSize];  // in ColorDepths order
 };
 
-// Reads the copy; false, with nothing remembered, when there is none.
+// Reads the copy; false, with nothing remembered, when there is none. What cannot be read
+// counts as not remembered, and marks the copy unreadable.
 bool ReadRememberedSettings(Registry& registry, RememberedSettings* copy);
 
 // The tab's values as an apply wrote them. False when the registry refused; without a product

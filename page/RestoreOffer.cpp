@@ -60,13 +60,13 @@ bool DiffersFromRemembered(Registry& registry, const SettingsModel& loaded,
 
 bool RestoreRemembered(Registry& registry, SettingsModel& settings, const RememberedSettings& copy)
 {
-    bool written = true;
+    bool written = !copy.unreadable;
     if (copy.hasSwitches) {
         settings.clockEnabled = copy.clockEnabled;
         settings.currentClock = copy.clock;
         settings.openGlSwapOff = On(copy.openGlSwapOff);
         settings.d3dSwapOff = On(copy.d3dSwapOff);
-        written = settings.ApplySettings(true);
+        if (!settings.ApplySettings(true)) written = false;
     }
     if (IsNtFlavour(settings.osFlavor)) return written;
 

@@ -23,7 +23,7 @@ bool DiffersFromRemembered(Registry& registry, const SettingsModel& loaded,
 // Writes the copy to every Voodoo5 adapter of the model's list through the writers of the
 // tab's OK and the dialog's Save; a resolution whose mode key the driver lacks is left alone
 // (and stays in the copy). The model then holds the switches written. False when the registry
-// refused anything.
+// refused anything, or the copy could not be read whole.
 bool RestoreRemembered(Registry& registry, SettingsModel& settings, const RememberedSettings& copy);
 
 }  // namespace tarv

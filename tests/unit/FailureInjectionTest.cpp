@@ -90,7 +90,14 @@ std::string MachineSeed(const Machine& machine, int clock, int enableClock)
     return seed;
 }
 
+// What the user last saved, other than what the boards hold: the clock, and rates at 8 bits.
+const std::string RememberedCopy =
+    Section(ProductKey + "\\Remembered",
+            Sz("EnableClock", "1") + Sz("Clock", "190") + Sz("OpenGLSwapOff", "1") +
+                Sz("Direct3DSwapOff", "0") + Sz("RefreshRate", "-1") + Sz("Rates8", "85;60"));
+
 const std::string InstalledKeys =
+    RememberedCopy +
     Section(std::string(DisplayHandlerKeyPath), "@=\"{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}\"\n") +
     "[" + Hkcr + ServerKeyPath + "]\n@=\"C:\\\\OLD\\\\TARVPAGE.DLL\"\n" +
     Sz("ThreadingModel", "Apartment") + "\n";
@@ -285,6 +292,16 @@ const Operation Operations[] = {
          w.page.OnCommand(IDC_FACTORY_DEFAULTS);
      },
      {[](World& w) { w.accepted = w.page.OnApply(); }}, {}, true},
+    {"Restore", 175, 1, false, RememberedCopy,
+     [](World& w, const Machine& m) {
+         PoseAs(w, m);
+         w.OpenPage();
+     },
+     {[](World& w) {
+         w.page.OnCommand(IDC_RESTORE);
+         w.accepted = w.dialog.messages.empty();
+     }},
+     {}, true},
     {"RefreshInit", 175, 1, true, "", [](World&, const Machine&) {},
      {[](World& w) { w.OpenRefresh(); }}, {}},
     {"RefreshSave", 175, 1, true, "",
