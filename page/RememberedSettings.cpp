@@ -100,15 +100,14 @@ CopyAccess OpenCopyForWriting(Registry& registry, RegKey* key)
     return CopyRefused;
 }
 
-// Reads name as text, empty when the value is missing (or is too long to be our own). False
-// when the registry would not tell, so that what it holds is unknown.
+// Reads name as text with one query, empty when the value is missing (or is too long to be
+// our own). False when the registry would not tell, so that what it holds is unknown.
 bool ReadCopyText(Registry& registry, RegKey key, const char* name, char* text, unsigned size)
 {
-    if (ReadTextValue(registry, key, name, text, size)) return true;
-    text[0] = 0;
-    unsigned long length = 0;
-    const RegResult result = registry.QueryValue(key, name, 0, 0, &length);
-    return result == RegFileNotFound || result == RegMoreData;
+    unsigned long length = size - 1;  // room for a terminator the data may lack
+    const RegResult result = registry.QueryValue(key, name, 0, (unsigned char*)text, &length);
+    text[result == RegSuccess && length < size ? length : 0] = 0;
+    return result == RegSuccess || result == RegFileNotFound || result == RegMoreData;
 }
 
 }  // namespace
