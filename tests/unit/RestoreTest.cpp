@@ -139,6 +139,9 @@ TEST_F(RestoreTest, ADriverInstallationIsNoticedAndRestoreBringsEverythingBackOn
     ASSERT_TRUE(Open());
     EXPECT_EQ(strings.strings[IDS_RESTORE_NOTE], dialog.Text(IDC_RESTORE_NOTE));
     EXPECT_EQ("&Restore", dialog.Text(IDC_RESTORE));
+    dialog.PointCursorAt(IDC_VERSION_LINE);  // the language gesture: French
+    page.OnRButtonDown(MouseLeftButton | MouseRightButton | MouseControl | MouseShift);
+    EXPECT_EQ(strings.strings[IDS_RESTORE + 1], dialog.Text(IDC_RESTORE));
     EXPECT_EQ(Checked, dialog.GetCheck(IDC_OPENGL_SWAP)) << "the driver's own swap interval";
     EXPECT_EQ(Unchecked, dialog.GetCheck(IDC_D3D_SWAP));
     page.OnCommand(IDC_RESTORE);
