@@ -292,6 +292,7 @@ const Operation Operations[] = {
          w.page.OnCommand(IDC_FACTORY_DEFAULTS);
      },
      {[](World& w) { w.accepted = w.page.OnApply(); }}, {}, true},
+    // A refused restore is said, and what went through is allowed.
     {"Restore", 175, 1, false, RememberedCopy,
      [](World& w, const Machine& m) {
          PoseAs(w, m);
