@@ -53,6 +53,7 @@ const char* const KeyPrefixes[] = {
     "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\",
     "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Controls Folder\\",
     "HKEY_CLASSES_ROOT\\CLSID\\{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}",
+    "HKEY_LOCAL_MACHINE\\Software\\Tarvello\\Remembered",
 };
 const size_t PrefixCount = sizeof KeyPrefixes / sizeof KeyPrefixes[0];
 
