@@ -42,9 +42,16 @@ check_changes "exactly the typical change in HKLM\\System" system-before system-
 + $instance\\DEFAULT]	"Grxclock"="175"
 + $instance\\Glide]
 EOF2
-check_changes "exactly EnableClock in the product key" product-before product-after <<EOF2
+copy='[HKEY_LOCAL_MACHINE\Software\Tarvello\Remembered]'
+check_changes "exactly EnableClock in the product key, and the copy of the apply" product-before \
+    product-after <<EOF2
 - [HKEY_LOCAL_MACHINE\\Software\\Tarvello]	"EnableClock"="0"
 + [HKEY_LOCAL_MACHINE\\Software\\Tarvello]	"EnableClock"="1"
++ $copy
++ $copy	"EnableClock"="1"
++ $copy	"Clock"="175"
++ $copy	"OpenGLSwapOff"="0"
++ $copy	"Direct3DSwapOff"="0"
 EOF2
 
 e2e_end
