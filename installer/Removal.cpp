@@ -35,10 +35,18 @@ static bool DeleteClassKeys(Registry& registry)
     return true;
 }
 
+// The product key, child first: the page's copy of the user's saves lives under it, and on
+// Windows NT a key with a subkey cannot be deleted. Whether the child went is told by the
+// parent.
+static bool DeleteProductKey(Registry& registry)
+{
+    registry.DeleteKey(HiveLocalMachine, RememberedSettingsKey);
+    return Delete(registry, HiveLocalMachine, ProductSettingsKey);
+}
+
 bool RemoveComponents(Registry& registry, const InstallerState& state, int installState)
 {
-    if ((installState & ProductKeyPresent) && !Delete(registry, HiveLocalMachine, ProductSettingsKey))
-        return false;
+    if ((installState & ProductKeyPresent) && !DeleteProductKey(registry)) return false;
     if ((installState & DisplayHandlerPresent) &&
         !Delete(registry, HiveLocalMachine, DisplayHandlerKeyPath))
         return false;

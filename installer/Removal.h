@@ -7,10 +7,11 @@
 namespace tarv {
 namespace installer {
 
-// Deletes the keys named by installState (product, Display handler, Device handler, then
-// server and class key, with the ProgID keys DllRegisterServer may have added, the ProgID
-// only when it names our class, then the Add/Remove Programs entry) and stops at the first that exists and cannot be deleted; a
-// key already gone counts as deleted. Only when all went through are the shell's approval
+// Deletes the keys named by installState (product, with the page's copy under it first,
+// Display handler, Device handler, then server and class key, with the ProgID keys
+// DllRegisterServer may have added, the ProgID only when it names our class, then the
+// Add/Remove Programs entry) and stops at the first that exists and cannot be deleted; a key
+// already gone counts as deleted. Only when all went through are the shell's approval
 // withdrawn and the driver values reset: for every listed adapter on Win9x, once on NT.
 // False when the removal stopped.
 bool RemoveComponents(Registry& registry, const InstallerState& state, int installState);

@@ -1,6 +1,7 @@
 #include "page/CVDPropPage.h"
 
 #include "page/HiddenGesture.h"
+#include "page/RestoreOffer.h"
 #include "page/localisation/Language.h"
 #include "page/localisation/Layout.h"
 #include "page/localisation/LocalisedTexts.h"
@@ -44,6 +45,8 @@ CVDPropPage::CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry,
       cycledLanguage(LanguageEnglish),
       stringBase(0),
       settings(registry, dialog),
+      restoreOffered(false),
+      forgetRemembered(false),
       dialog_(dialog),
       sheet_(sheet),
       registry_(registry),
@@ -54,6 +57,7 @@ CVDPropPage::CVDPropPage(Dialog& dialog, PageSheet& sheet, Registry& registry,
 {
     textBuffer[0] = 0;
     suffixBuffer[0] = 0;
+    FillBytes(&remembered, 0, sizeof remembered);
 }
 
 bool CVDPropPage::OnInitDialog()
@@ -65,9 +69,30 @@ bool CVDPropPage::OnInitDialog()
     languageCycleRequest = false;
     cycledLanguage = LanguageEnglish;
     stringBase = 0;
-    settings.LoadSettings();
+    forgetRemembered = false;
+    LoadSettings();
 
     ApplyLanguage();
+    ShowSettings();
+    // A repair the registry refused is told now that the page's language is known, once per
+    // opening (a later restore reloads the page without saying it again).
+    if (settings.clockRepairRefused)
+        ShowClockNotResetMessage(strings_, dialog_, stringBase, settings.unrepairedClock,
+                                 settings.repairLimit, textBuffer, sizeof textBuffer);
+    return true;
+}
+
+void CVDPropPage::LoadSettings()
+{
+    settings.LoadSettings();
+    // Without a copy the comparison costs one open of a key that is not there.
+    restoreOffered = ReachesDriverValues(settings) &&
+                     ReadRememberedSettings(registry_, &remembered) &&
+                     DiffersFromRemembered(registry_, settings, remembered);
+}
+
+void CVDPropPage::ShowSettings()
+{
     InitClockControls();
     dialog_.SetCheck(IDC_OPENGL_SWAP, settings.openGlSwapOff ? Checked : Unchecked);
     dialog_.SetCheck(IDC_D3D_SWAP, settings.d3dSwapOff ? Checked : Unchecked);
@@ -76,12 +101,16 @@ bool CVDPropPage::OnInitDialog()
     const bool win9x = settings.osFlavor == Win9x;
     dialog_.Enable(IDC_D3D_SWAP, win9x);
     dialog_.Enable(IDC_REFRESH_RATES, win9x);
+    dialog_.Show(IDC_RESTORE_NOTE, restoreOffered);
+    dialog_.Show(IDC_RESTORE, restoreOffered);
+}
 
-    // A repair the registry refused is told now that the page's language is known.
-    if (settings.clockRepairRefused)
-        ShowClockNotResetMessage(strings_, dialog_, stringBase, settings.unrepairedClock,
-                                 settings.repairLimit, textBuffer, sizeof textBuffer);
-    return true;
+void CVDPropPage::SetRestoreTexts()
+{
+    dialog_.SetText(IDC_RESTORE_NOTE, LoadLanguageString(strings_, stringBase, IDS_RESTORE_NOTE,
+                                                         textBuffer, sizeof textBuffer));
+    dialog_.SetText(IDC_RESTORE, LoadLanguageString(strings_, stringBase, IDS_RESTORE, textBuffer,
+                                                    sizeof textBuffer));
 }
 
 bool CVDPropPage::ApplyLanguage()
@@ -103,6 +132,8 @@ bool CVDPropPage::ApplyLanguage()
     LoadSetString(strings_, stringBase, IDS_VERSION_PREFIX, textBuffer, sizeof textBuffer);
     LoadSetString(strings_, stringBase, IDS_VERSION_SUFFIX, suffixBuffer, sizeof suffixBuffer);
     SetVersionText(version_, dialog_, IDC_VERSION_LINE, textBuffer, suffixBuffer);
+    // A hidden line keeps its template's texts: only one that shows is worth the writing.
+    if (restoreOffered) SetRestoreTexts();
     return true;
 }
 
@@ -176,6 +207,9 @@ bool CVDPropPage::OnCommand(int id)
     case IDC_FACTORY_DEFAULTS:
         OnFactoryDefaults();
         return true;
+    case IDC_RESTORE:
+        OnRestoreClicked();
+        return true;
     }
     return false;
 }
@@ -228,8 +262,32 @@ void CVDPropPage::OnFactoryDefaults()
     InitClockControls();
     dialog_.SetCheck(IDC_OPENGL_SWAP, Unchecked);
     dialog_.SetCheck(IDC_D3D_SWAP, Unchecked);
+    forgetRemembered = true;
     // Marked even when everything already stood at its default.
     MarkModified();
+}
+
+void CVDPropPage::OnRestoreClicked()
+{
+    // Read again: the Refresh Rates dialog may have saved since the page opened. Written at
+    // once, like the dialog's Save; then the page shows what the boards now hold, and any
+    // change the user had not applied is gone with the old view.
+    bool refused = false;
+    bool readWhole = true;
+    if (ReadRememberedSettings(registry_, &remembered)) {
+        readWhole = !remembered.unreadable;
+        refused = !RestoreRemembered(registry_, settings, remembered);
+    }
+    settings.BeginLoad(platform_);
+    forgetRemembered = false;
+    LoadSettings();
+    if (restoreOffered) SetRestoreTexts();
+    ShowSettings();
+    if (modifiedSignalled) ClearModified();
+    // A copy read only in part is judged by what the boards now hold: a line that still shows
+    // means something was not put back.
+    if (refused || (!readWhole && restoreOffered))
+        ShowNotSavedMessage(strings_, dialog_, stringBase, textBuffer, sizeof textBuffer);
 }
 
 bool CVDPropPage::OnHScroll(int controlId)
@@ -260,13 +318,26 @@ bool CVDPropPage::OnApply()
     // Every apply writes the page's whole state, whether or not anything changed. A refused
     // value (a user without administrator rights on Windows NT) is said out loud, and the
     // sheet stays open with the page still modified; Cancel closes it as usual.
-    if (!settings.ApplySettings(true)) {
+    bool saved = settings.ApplySettings(true);
+    if (!RememberApply()) saved = false;
+    if (!saved) {
         ShowNotSavedMessage(strings_, dialog_, stringBase, textBuffer, sizeof textBuffer);
         return false;
     }
+    forgetRemembered = false;
     ClearModified();
     OnOK();
     return true;
+}
+
+bool CVDPropPage::RememberApply()
+{
+    // After Factory Defaults nothing is the user's own any more; without a board nothing but
+    // "EnableClock" was written.
+    if (forgetRemembered) return ForgetRememberedSettings(registry_);
+    if (!ReachesDriverValues(settings)) return true;
+    return RememberSwitches(registry_, settings.clockEnabled, settings.currentClock,
+                            settings.openGlSwapOff, settings.d3dSwapOff);
 }
 
 void CVDPropPage::OnOK() {}

@@ -1,10 +1,13 @@
 // The "Tarvello" tab of the display properties: vsync switches, the graphics clock on a
 // trackbar with its enable box, factory defaults and the About group. The page writes nothing
 // while the user works; every change only marks it modified, and the registry is written when
-// the sheet applies. One object serves every page window the library hands out.
+// the sheet applies. Each apply is also remembered, and when a driver installation has since
+// changed the boards' values a line with a Restore button offers to put them back. One object
+// serves every page window the library hands out.
 #pragma once
 
 #include "page/AboutGroup.h"
+#include "page/RememberedSettings.h"
 #include "page/SettingsModel.h"
 #include "platform/PlatformQueries.h"
 #include "platform/StringTable.h"
@@ -54,8 +57,22 @@ public:
     char suffixBuffer[PageTextSize];
     // osFlavor, the switches, the adapter list, the clock values and modelName.
     SettingsModel settings;
+    // The copy of the last saves as read at the last load, and whether it differs from the
+    // boards, which shows the restore line.
+    RememberedSettings remembered;
+    bool restoreOffered;
+    // Factory Defaults was pressed: the next apply forgets the copy instead of adding to it.
+    bool forgetRemembered;
 
 private:
+    // The model from the registry, and whether the restore line shows.
+    void LoadSettings();
+    // The controls from the model (not the texts of the language).
+    void ShowSettings();
+    void SetRestoreTexts();
+    // The copy follows the apply that just wrote the driver values; false when refused.
+    bool RememberApply();
+    void OnRestoreClicked();
     void OnOpenGlSwapClicked();
     void OnD3dSwapClicked();
     void OnEnableClockClicked();

@@ -33,6 +33,7 @@ SettingsModel::SettingsModel(Registry& registry, MessageBoxSink& messages)
       upperLimit(DefaultUpperLimit),
       defaultClock(DefaultDefaultClock),
       currentClock(DefaultDefaultClock),
+      clockStored(false),
       clockEnabled(0),
       openGlSwapOff(0),
       d3dSwapOff(0),
@@ -50,6 +51,7 @@ SettingsModel::SettingsModel(Registry& registry, MessageBoxSink& messages)
 void SettingsModel::BeginLoad(PlatformQueries& platform)
 {
     osFlavor = DetectOsFlavor(platform, registry_);
+    clockStored = false;
     clockEnabled = 0;
     openGlSwapOff = 0;
     d3dSwapOff = 0;
@@ -94,11 +96,12 @@ void SettingsModel::ReadCurrentClock()
     int instance = IsNtFlavour(osFlavor) ? 0 : adapters[currentAdapter];
     DriverValueLocation clock = Locate(osFlavor, instance, GraphicsClockSetting);
     currentClock = defaultClock;
+    clockStored = false;
     if (!IsNtFlavour(osFlavor)) {
         long value;
-        if (ReadNumberValueAt(registry_, HiveLocalMachine, clock.keyPath, clock.valueName,
-                              PageLoadReadSize, &value))
-            currentClock = (int)value;
+        clockStored = ReadNumberValueAt(registry_, HiveLocalMachine, clock.keyPath,
+                                        clock.valueName, PageLoadReadSize, &value);
+        if (clockStored) currentClock = (int)value;
         return;
     }
     // Only a REG_DWORD of at least four bytes is a clock; anything else the driver would not
@@ -110,9 +113,11 @@ void SettingsModel::ReadCurrentClock()
     unsigned long type = RegNone;
     unsigned long size = sizeof data;
     if (registry_.QueryValue(key, clock.valueName, &type, data, &size) == RegSuccess &&
-        type == RegDword && size >= 4)
+        type == RegDword && size >= 4) {
         currentClock = (int)((unsigned long)data[0] | ((unsigned long)data[1] << 8) |
                              ((unsigned long)data[2] << 16) | ((unsigned long)data[3] << 24));
+        clockStored = true;
+    }
     registry_.CloseKey(key);
 }
 

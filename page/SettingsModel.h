@@ -45,6 +45,7 @@ public:
     int upperLimit;
     int defaultClock;
     int currentClock;
+    bool clockStored;   // the driver held the clock at the last load
     int clockEnabled;   // the stored number, not reduced to 0 or 1
     int openGlSwapOff;  // 1: Glide/OpenGL swaps do not wait for the refresh
     int d3dSwapOff;     // 1: Direct3D swaps do not wait (Windows 95 family only)

@@ -10,6 +10,9 @@
 namespace tarv {
 
 const char ProductSettingsKey[] = "Software\\Tarvello";
+// Its one subkey: the copy of what the user last saved (page/RememberedSettings.h). Created by
+// the page only under a product key that exists; removal deletes it before its parent.
+const char RememberedSettingsKey[] = "Software\\Tarvello\\Remembered";
 
 const char LowerLimitValue[] = "LowerLimit";
 const char UpperLimitValue[] = "UpperLimit";

@@ -7,10 +7,13 @@
 # build/demo/installer-*.png (one per dialog, cropped to it), build/demo/tarvello-tab.png and,
 # with the Refresh Rates dialog open over it, build/demo/refresh-rates.png; with a display the
 # installer and then the tab wait for the user.
-#   demo.sh [english|french|german] [--docs]
+#   demo.sh [english|french|german] [--docs] [--reinstall]
 # The language is the system language Windows runs in (English unless given); --docs also
 # copies the pictures to docs/: tarvello-tab-LANGUAGE.png, refresh-rates-LANGUAGE.png and, in
-# English, installer-*.png.
+# English, installer-*.png. --reinstall has the user save a few settings after the
+# installation and then installs the driver again over them, so the tab shows its restore
+# line (build/demo/tarvello-tab-restore.png; with --docs docs/tarvello-tab-restore-LANGUAGE.png
+# alone).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -18,11 +21,13 @@ demo="$root/build/demo"
 
 language=english
 docs=0
+reinstall=0
 for argument in "$@"; do
     case $argument in
     english | french | german) language=$argument ;;
     --docs) docs=1 ;;
-    *) echo "usage: demo.sh [english|french|german] [--docs]" >&2; exit 2 ;;
+    --reinstall) reinstall=1 ;;
+    *) echo "usage: demo.sh [english|french|german] [--docs] [--reinstall]" >&2; exit 2 ;;
     esac
 done
 # Wine takes the system language from the locale it starts in.
@@ -83,9 +88,25 @@ wine regedit /s 'C:\demo\win98-voodoo-series-1.07.reg'
 
 log="$drive/demo/host.log"
 : >"$log"
+# --reinstall: the Direct3D switch and two 16-bit rates saved, then 3dfx's 1.07.00 driver
+# installed again over them (scripts/lib/driver-reinstall.sh).
+. scripts/lib/driver-reinstall.sh
+save_then_reinstall() {
+    [ "$reinstall" = 1 ] || return 0
+    echo "== the user saves a few settings; then the driver is installed again"
+    (cd "$drive/demo" && wine explorer /desktop=tarvello,800x600 'C:\demo\dispprops.exe' \
+        --log 'C:\demo\host.log' tab:Tarvello click:1007 click:1026 dlg:click:1029 \
+        dlg:select:1024:75 dlg:select:1020:85 dlg:click:1 ok >/dev/null 2>&1)
+    driver_reinstall_reg "$drive/demo/driver-reinstall.reg"
+    wine regedit /s 'C:\demo\driver-reinstall.reg'
+    : >"$log"
+}
+tab_picture=tarvello-tab
+[ "$reinstall" = 1 ] && tab_picture=tarvello-tab-restore
 if [ "$headless" = 0 ]; then
     echo "== the installer is open; install the tab, then the display properties open"
     (cd "$drive/TARV" && wine 'C:\TARV\TARVINST.EXE' >/dev/null 2>&1)
+    save_then_reinstall
     echo "== the display properties are open on the Tarvello tab ($language); close them to end the demo"
     (cd "$drive/demo" && wine 'C:\demo\dispprops.exe' --log 'C:\demo\host.log' tab:Tarvello wait \
         >/dev/null 2>&1)
@@ -127,6 +148,7 @@ shoot_dialog removed 4
 wait "$driver_pid" || true
 tr -d '\r' <"$log"
 : >"$log"
+save_then_reinstall
 
 # On a desktop of its own: no window manager runs on the Xvfb.
 (cd "$drive/demo" && wine explorer /desktop=tarvello,800x600 'C:\demo\dispprops.exe' \
@@ -152,12 +174,15 @@ shoot() {
     echo "saved build/demo/$1.png"
 }
 wait_for 'tab "Tarvello" selected'
-shoot tarvello-tab tab-taken
+shoot "$tab_picture" tab-taken
 wait_for 'dialog shown'
 shoot refresh-rates dialog-taken
 wait "$host_pid" || true
 tr -d '\r' <"$log" | grep -v '^control '
-if [ "$docs" = 1 ]; then
+if [ "$docs" = 1 ] && [ "$reinstall" = 1 ]; then
+    cp "$demo/$tab_picture.png" "docs/$tab_picture-$language.png"
+    echo "copied to docs/$tab_picture-$language.png"
+elif [ "$docs" = 1 ]; then
     cp "$demo/tarvello-tab.png" "docs/tarvello-tab-$language.png"
     cp "$demo/refresh-rates.png" "docs/refresh-rates-$language.png"
     echo "copied to docs/tarvello-tab-$language.png and docs/refresh-rates-$language.png"

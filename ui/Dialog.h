@@ -39,6 +39,8 @@ public:
     // EnableWindow / IsWindowEnabled of a control.
     virtual void Enable(int id, bool enabled) = 0;
     virtual bool IsEnabled(int id) = 0;
+    // Shows or hides a control (ShowWindow with SW_SHOW or SW_HIDE).
+    virtual void Show(int id, bool shown) = 0;
 
     // Trackbar messages, one each: TBM_CLEARTICS, TBM_SETTICFREQ, TBM_SETRANGEMIN,
     // TBM_SETRANGEMAX, TBM_SETPOS, TBM_GETPOS.

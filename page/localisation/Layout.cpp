@@ -28,6 +28,8 @@ const ControlPlacement PageEnglishRows[PageLayoutRows] = {
     {IDC_PRODUCT_LINE, 137, 158, 95, 9},
     {IDC_AUTHOR_LINE, 137, 168, 95, 9},
     {IDC_VERSION_LINE, 137, 178, 95, 9},
+    {IDC_RESTORE_NOTE, 22, 194, 160, 16},
+    {IDC_RESTORE, 186, 195, 50, 14},
 };
 
 const ControlPlacement PageWideRows[PageLayoutRows] = {
@@ -51,6 +53,8 @@ const ControlPlacement PageWideRows[PageLayoutRows] = {
     {IDC_PRODUCT_LINE, 143, 158, 95, 9},
     {IDC_AUTHOR_LINE, 143, 168, 95, 9},
     {IDC_VERSION_LINE, 143, 178, 95, 9},
+    {IDC_RESTORE_NOTE, 22, 194, 152, 16},
+    {IDC_RESTORE, 178, 195, 66, 14},
 };
 
 // Two columns of resolutions, 14 units apart: the k-th of a column has its label at

@@ -20,7 +20,7 @@ struct LayoutTable {
     int count;
 };
 
-const int PageLayoutRows = 20;
+const int PageLayoutRows = 22;
 const int RatesLayoutRows = 31;
 
 // The settings page; the English rectangles are those of its template.

@@ -1,6 +1,8 @@
 #include "page/localisation/NotSavedMessage.h"
 
 #include "page/localisation/Language.h"
+#include "page/localisation/LocalisedTexts.h"
+#include "page/localisation/LocalisedTexts.h"
 #include "resources/page/PageResources.h"
 #include "text/Text.h"
 
@@ -17,7 +19,7 @@ static void ShowSetMessage(StringTable& strings, MessageBoxSink& owner, int stri
     char caption[64];
     strings.LoadText((unsigned)(stringBase + IDS_TAB_TITLE), caption, sizeof caption);
     char format[MessageFormatSize];
-    strings.LoadText(firstString + (unsigned)(stringBase / IDS_SET_SIZE), format, sizeof format);
+    LoadLanguageString(strings, stringBase, (int)firstString, format, sizeof format);
     FormatMessageText(buffer, size, format, numbers, numberCount, &text, text ? 1 : 0);
     owner.ShowMessage(buffer, caption, MessageIconError);
 }

@@ -1,6 +1,7 @@
 #include "page/refresh/CRefreshRatesDialog.h"
 
 #include "page/HiddenGesture.h"
+#include "page/RememberedSettings.h"
 #include "page/localisation/Language.h"
 #include "page/localisation/Layout.h"
 #include "page/localisation/LocalisedTexts.h"
@@ -333,6 +334,7 @@ bool CRefreshRatesDialog::SaveAll()
     } else if (!WriteDepth(colorDepth, texts)) {
         written = false;
     }
+    if (!RememberSave(texts)) written = false;
     for (int i = 0; i < ModeCount; ++i) {
         if (!SavesMode(modes[i])) continue;
         CopyText(modes[i].storedRate, sizeof modes[i].storedRate, texts[i]);
@@ -346,6 +348,18 @@ bool CRefreshRatesDialog::ProductValueHolds(const char* name, int value)
     char text[16];
     FormatDecimal(text, sizeof text, value);
     return TextValueHoldsAt(registry_, HiveLocalMachine, ProductSettingsKey, name, text);
+}
+
+bool CRefreshRatesDialog::RememberSave(const char (*texts)[StoredRateSize])
+{
+    // Without a board nothing but the product key was written.
+    if (ListedInstanceCount(adapterList) == 0) return true;
+    bool saved[ModeCount];
+    for (int i = 0; i < ModeCount; ++i) saved[i] = SavesMode(modes[i]);
+    const int shownDepth[1] = {colorDepth};
+    return RememberRates(registry_, AdapterSettingText((AdapterSetting)adapterSetting),
+                         linkAllDepths ? ColorDepths : shownDepth,
+                         linkAllDepths ? ColorDepthCount : 1, texts, saved);
 }
 
 bool CRefreshRatesDialog::SaveAndReport()

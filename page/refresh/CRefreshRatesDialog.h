@@ -87,6 +87,8 @@ private:
     // Whether "Software\Tarvello" already holds name as value wants it written.
     bool ProductValueHolds(const char* name, int value);
     bool WriteDepth(int depth, const char (*texts)[StoredRateSize]);
+    // The copy of the user's saves takes what this save wrote; false when refused.
+    bool RememberSave(const char (*texts)[StoredRateSize]);
     // The "RefreshRate" text Save writes for a resolution, empty for none: the item chosen or
     // typed, a rate typed, or with no choice the text last read, as it was.
     void SavedRateText(const ModeEntry& entry, char* text, unsigned size) const;

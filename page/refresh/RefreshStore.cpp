@@ -53,6 +53,19 @@ void ReadMode(Registry& registry, int instance, int colorDepth, ModeEntry* entry
     registry.CloseKey(key);
 }
 
+bool ReadModeRate(Registry& registry, int instance, int colorDepth, const char* name, char* text,
+                  unsigned size)
+{
+    text[0] = 0;
+    char path[RefreshKeyPathSize];
+    BuildModeKeyPath(instance, colorDepth, name, path, sizeof path);
+    RegKey key = 0;
+    if (registry.OpenKey(HiveLocalMachine, path, KeyQueryValue, &key) != RegSuccess) return false;
+    ReadIntoField(registry, key, RefreshRateValue, text, size);
+    registry.CloseKey(key);
+    return true;
+}
+
 AdapterSetting ReadAdapterDefault(Registry& registry, int instance)
 {
     if (instance < 0) return DefaultRefreshRate;

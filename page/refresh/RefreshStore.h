@@ -28,6 +28,11 @@ void BuildAdapterDefaultKeyPath(int instance, char* path, unsigned size);
 // A negative instance stands for no adapter and reads as an absent key.
 void ReadMode(Registry& registry, int instance, int colorDepth, ModeEntry* entry);
 
+// The mode key's "RefreshRate" text alone (empty when missing, cut to size); false when the
+// mode key is not there.
+bool ReadModeRate(Registry& registry, int instance, int colorDepth, const char* name, char* text,
+                  unsigned size);
+
 // OptimalRefreshRate only when "RefreshRate" is exactly "-1".
 AdapterSetting ReadAdapterDefault(Registry& registry, int instance);
 

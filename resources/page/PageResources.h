@@ -31,6 +31,9 @@
 #define IDC_INSTALLED_FOR 1057
 #define IDC_ABOUT_GROUP 1058
 #define IDC_SETTINGS_GROUP 1062
+// Hidden unless a driver installation changed what the user last saved.
+#define IDC_RESTORE_NOTE 1063
+#define IDC_RESTORE 1064
 
 // String numbers within one language set; set k (0 English, 1 French, 2 German) holds
 // string n at identifier 39 * k + n.
@@ -45,3 +48,6 @@
 #define IDS_NOT_SAVED 118
 #define IDS_CLOCK_NOT_RESET 121
 #define IDS_RATE_NOT_VALID 124
+// Likewise: the line that says a driver installation changed the settings, and its button.
+#define IDS_RESTORE_NOTE 127
+#define IDS_RESTORE 130

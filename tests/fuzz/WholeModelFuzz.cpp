@@ -1,8 +1,9 @@
-// Fuzzes the whole model over a registry read from REGEDIT4 text: the page opens, the user
-// changes a few things, the sheet applies, the Refresh Rates dialog opens and saves, then the
-// installer starts and installs or removes. After every step no key may be left open, no key
-// may have been created and left empty (created only to delete from it), and nothing may
-// have changed outside the keys and values the product owns.
+// Fuzzes the whole model over a registry read from REGEDIT4 text: the page opens (and puts
+// back the input's copy of earlier saves when it offers to), the user changes a few things,
+// the sheet applies, the Refresh Rates dialog opens and saves, then the installer starts and
+// installs or removes. After every step no key may be left open, no key may have been created
+// and left empty (created only to delete from it), and nothing may have changed outside the
+// keys and values the product owns.
 //
 // Input: one control byte, then REGEDIT4 text ("REGEDIT4" may be left out). A section header
 // "[~c...]" stands for one of the product's key prefixes below, picked by the character c,
@@ -54,6 +55,7 @@ const char* const KeyPrefixes[] = {
     "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\",
     "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Controls Folder\\",
     "HKEY_CLASSES_ROOT\\CLSID\\{7D2E41C6-3A5F-4B10-9C84-2F61A0D9E375}",
+    "HKEY_LOCAL_MACHINE\\Software\\Tarvello\\Remembered",
 };
 const size_t PrefixCount = sizeof KeyPrefixes / sizeof KeyPrefixes[0];
 
@@ -336,6 +338,12 @@ struct Run {
         Check(s.lowerLimit >= 100 && s.lowerLimit <= 140);
         Check(s.upperLimit >= 200 && s.upperLimit <= 240);
         Check(!ReachedDriverValues() || ClockWithinLimits());
+        // A copy of earlier saves in the input that differs from the boards: put it back.
+        if (dialog.At(IDC_RESTORE).shown) {
+            page.OnCommand(IDC_RESTORE);
+            CheckClosed();
+            Check(!ReachedDriverValues() || ClockWithinLimits());
+        }
 
         if (control & 4) page.OnCommand(IDC_ENABLE_CLOCK);
         if (control & 8) page.OnCommand(IDC_OPENGL_SWAP);

@@ -486,12 +486,16 @@ TEST_F(InstallerRegistry, AProductKeyThatCannotBeDeletedStopsEverything)
     state.adapterCount = 1;
     RemoveComponents(recorder, state, Detect());
     ExpectRegistry(installed);
-    EXPECT_EQ((std::vector<std::string>{"delete key HKLM\\Software\\Tarvello failed"}), recorder.log);
+    EXPECT_EQ((std::vector<std::string>{"delete key HKLM\\Software\\Tarvello\\Remembered failed",
+                                        "delete key HKLM\\Software\\Tarvello failed"}),
+              recorder.log);
 }
 
 TEST_F(InstallerRegistry, RemovalDeletesChildBeforeParentAndResetsAdaptersInListOrder)
 {
-    Seed(Product5500 + DisplayHandler + DeviceHandler + ServerKey);
+    // The page's copy of the user's saves goes before the product key holding it.
+    Seed(Product5500 + "[HKEY_LOCAL_MACHINE\\Software\\Tarvello\\Remembered]\n\"Clock\"=\"175\"\n\n" +
+         DisplayHandler + DeviceHandler + ServerKey);
     RecordingRegistry recorder(registry);
     state.adapters[0] = 1;
     state.adapters[1] = 3;
@@ -499,6 +503,7 @@ TEST_F(InstallerRegistry, RemovalDeletesChildBeforeParentAndResetsAdaptersInList
     RemoveComponents(recorder, state, Detect());
     const std::string display = "HKLM\\System\\CurrentControlSet\\Services\\Class\\Display\\";
     EXPECT_EQ((std::vector<std::string>{
+                  "delete key HKLM\\Software\\Tarvello\\Remembered",
                   "delete key HKLM\\Software\\Tarvello",
                   "delete key HKLM\\" + std::string(DisplayHandlerKeyPath),
                   "delete key HKLM\\" + std::string(DeviceHandlerKeyPath),
@@ -529,7 +534,7 @@ TEST_F(InstallerRegistry, RemovalOnWindows9xWithoutAdaptersTouchesNoDriverValue)
     Seed(Product5500 + Instance + "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n");
     RecordingRegistry recorder(registry);
     RemoveComponents(recorder, state, Detect());
-    EXPECT_EQ(2u, recorder.log.size());  // the product key and the approved list
+    EXPECT_EQ(3u, recorder.log.size());  // the product key with its copy, the approved list
     ExpectRegistry("[HKEY_LOCAL_MACHINE\\Software]\n\n" + Instance +
                    "0000\\DEFAULT]\n\"Grxclock\"=\"175\"\n\n");
 }

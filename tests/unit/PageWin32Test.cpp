@@ -168,6 +168,10 @@ TEST_F(PropertyPageTest, ControlsFollowTheTemplate)
         {1053, "Static", nullptr, SS_CENTER | group, 137, 168, 95, 9},
         {1054, "Static", nullptr, SS_CENTER | group, 137, 178, 95, 9},
         {1002, "Button", "&Factory Defaults", BS_PUSHBUTTON | group | tab, 22, 160, 90, 15},
+        // Hidden until a driver installation changed what the user saved.
+        {1063, "Static", "Your Tarvello settings were changed by a driver installation.",
+         SS_LEFT | group, 22, 194, 160, 16},
+        {1064, "Button", "&Restore", BS_PUSHBUTTON | group | tab, 186, 195, 50, 14},
     };
     HWND child = GetWindow(window, GW_CHILD);
     for (const Row& row : rows) {
@@ -181,8 +185,8 @@ TEST_F(PropertyPageTest, ControlsFollowTheTemplate)
             EXPECT_STREQ(row.text, text) << row.id;
         }
         const LONG style = GetWindowLongA(child, GWL_STYLE);
-        const LONG always = WS_CHILD | WS_VISIBLE;
-        EXPECT_EQ(always | row.style, style & (always | row.style | WS_GROUP | WS_TABSTOP)) << row.id;
+        const LONG always = WS_CHILD | (row.id == IDC_RESTORE_NOTE || row.id == IDC_RESTORE ? 0 : WS_VISIBLE);
+        EXPECT_EQ(always | row.style, style & (WS_CHILD | WS_VISIBLE | row.style | WS_GROUP | WS_TABSTOP)) << row.id;
         // The button or static kind is the low nibble or the alignment bits.
         if (strcmp(row.className, "Button") == 0)
             EXPECT_EQ(row.style & BS_TYPEMASK, style & BS_TYPEMASK) << row.id;
@@ -262,6 +266,10 @@ TEST_F(PropertyPageTest, DialogOperationsWorkOnTheLiveControls)
     EXPECT_FALSE(IsWindowEnabled(Control(IDC_CLOCK_UNIT)));
     dialog.Enable(IDC_CLOCK_UNIT, true);
     EXPECT_TRUE(dialog.IsEnabled(IDC_CLOCK_UNIT));
+    dialog.Show(IDC_RESTORE, true);
+    EXPECT_TRUE(GetWindowLongA(Control(IDC_RESTORE), GWL_STYLE) & WS_VISIBLE);
+    dialog.Show(IDC_RESTORE, false);
+    EXPECT_FALSE(GetWindowLongA(Control(IDC_RESTORE), GWL_STYLE) & WS_VISIBLE);
 
     dialog.TrackbarClearTics(IDC_CLOCK_TRACKBAR, true);
     dialog.TrackbarSetTicFreq(IDC_CLOCK_TRACKBAR, 2);
@@ -388,7 +396,7 @@ TEST(PageResourcesTest, TemplateHeader)
     const WORD* words = (const WORD*)LockResource(LoadResource(module, found));
     const DLGTEMPLATE* header = (const DLGTEMPLATE*)words;
     EXPECT_EQ((DWORD)(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT), header->style);
-    EXPECT_EQ(20, header->cdit);
+    EXPECT_EQ(22, header->cdit);
     EXPECT_EQ(253, header->cx);
     EXPECT_EQ(226, header->cy);
     // Menu, class and caption follow as UTF-16 texts, then the point size and the face name.
@@ -404,8 +412,8 @@ TEST(PageResourcesTest, TemplateHeader)
     EXPECT_EQ("MS Sans Serif", face);
 }
 
-// The three string sets at 1-39, 40-78 and 79-117, then three messages of one string per
-// language, in the system's ANSI code page.
+// The three string sets at 1-39, 40-78 and 79-117, then groups of one string per language, in
+// the system's ANSI code page.
 TEST(PageResourcesTest, StringSets)
 {
     HMODULE module = GetModuleHandleA(0);
@@ -421,6 +429,8 @@ TEST(PageResourcesTest, StringSets)
         {85, "G&rafik Takt Anpassung aktivieren"}, {117, "Abbruch"},
         {119, "Les r\xE9glages n'ont pas pu \xEAtre enregistr\xE9s : le registre a refus\xE9 une "
               "modification. Sous Windows NT, 2000 et XP, seul un administrateur peut les modifier."},
+        {129, "Ihre Tarvello Einstellungen wurden durch eine Treiberinstallation ge\xE4ndert."},
+        {131, "R\xE9&tablir"},
     };
     for (const auto& sample : samples) {
         char text[512];
@@ -428,8 +438,8 @@ TEST(PageResourcesTest, StringSets)
         EXPECT_STREQ(sample.text, text) << sample.id;
     }
     char text[16];
-    for (UINT id = 1; id <= 126; ++id) EXPECT_GT(LoadStringA(module, id, text, sizeof text), 0) << id;
-    EXPECT_EQ(0, LoadStringA(module, 127, text, sizeof text));
+    for (UINT id = 1; id <= 132; ++id) EXPECT_GT(LoadStringA(module, id, text, sizeof text), 0) << id;
+    EXPECT_EQ(0, LoadStringA(module, 133, text, sizeof text));
     EXPECT_EQ(0, LoadStringA(module, 0, text, sizeof text));
 }
 

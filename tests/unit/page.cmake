@@ -2,9 +2,10 @@
 # the headless window layer itself.
 if(NOT TARV_WINDOWS)
     tarv_test(page_tests SOURCES unit/PageTest.cpp unit/PageAboutTest.cpp unit/WindowLayerTest.cpp
-        unit/DialogContract.cpp unit/LocalisationTest.cpp
+        unit/DialogContract.cpp unit/LocalisationTest.cpp unit/RestoreTest.cpp
         LIBS tarv_page tarv_refresh_store tarv_ui_headless tarv_registry_memory)
     target_compile_definitions(page_tests PRIVATE
+        TARV_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures"
         TARV_PAGE_RC="${CMAKE_SOURCE_DIR}/resources/page/TarvPage.rc")
 endif()
 

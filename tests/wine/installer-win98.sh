@@ -118,11 +118,17 @@ check_changes "the Device handler replaces the Display one" handlers-tuned handl
 + [$device]
 + [$device]	@="$clsid"
 EOF2
-check_changes "the product key starts afresh" product-tuned product-advanced <<EOF2
+check_changes "the product key starts afresh, without the copy of the tab's apply" \
+    product-tuned product-advanced <<EOF2
 - [$product]	"EnableClock"="1"
 + [$product]	"EnableClock"="0"
 - [$product]	"Model"="Voodoo5 5500"
 + [$product]	"Model"="Voodoo5 5000"
+- [$product\Remembered]
+- [$product\Remembered]	"EnableClock"="1"
+- [$product\Remembered]	"Clock"="175"
+- [$product\Remembered]	"OpenGLSwapOff"="1"
+- [$product\Remembered]	"Direct3DSwapOff"="1"
 EOF2
 check_changes "the entry follows the installer, quoted for the command line" uninstall-tuned \
     uninstall-advanced <<EOF2

@@ -40,9 +40,16 @@ instance='[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Class\Display\00
 check_changes "exactly the typical change in HKLM\\System" system-before system-after <<EOF2
 + $instance\\DEFAULT]	"Grxclock"="175"
 EOF2
-check_changes "exactly EnableClock in the product key" product-before product-after <<EOF2
+copy='[HKEY_LOCAL_MACHINE\Software\Tarvello\Remembered]'
+check_changes "exactly EnableClock in the product key, and the copy of the apply" product-before \
+    product-after <<EOF2
 - [HKEY_LOCAL_MACHINE\\Software\\Tarvello]	"EnableClock"="0"
 + [HKEY_LOCAL_MACHINE\\Software\\Tarvello]	"EnableClock"="1"
++ $copy
++ $copy	"EnableClock"="1"
++ $copy	"Clock"="175"
++ $copy	"OpenGLSwapOff"="0"
++ $copy	"Direct3DSwapOff"="0"
 EOF2
 
 e2e_end

@@ -49,11 +49,19 @@ changes() {
 }
 check_changes 'OK: the chosen rates in every depth of both boards' system-before system-after \
     < <(changes)
-check_changes 'OK: the depth shown and link-all remembered' product-before product-after <<'EOF2'
+copy='[HKEY_LOCAL_MACHINE\Software\Tarvello\Remembered]'
+check_changes 'OK: the depth shown, link-all and the copy of the save' product-before \
+    product-after <<EOF2
 - [HKEY_LOCAL_MACHINE\Software\Tarvello]	"ColorDepth"="8"
 + [HKEY_LOCAL_MACHINE\Software\Tarvello]	"ColorDepth"="16"
 - [HKEY_LOCAL_MACHINE\Software\Tarvello]	"LinkAllColorDepths"="0"
 + [HKEY_LOCAL_MACHINE\Software\Tarvello]	"LinkAllColorDepths"="1"
++ $copy
++ $copy	"RefreshRate"="-1"
++ $copy	"Rates8"="72;;;85"
++ $copy	"Rates16"="72;;;85"
++ $copy	"Rates24"="72;;;85"
++ $copy	"Rates32"="72;;;85"
 EOF2
 
 e2e_end

@@ -1,7 +1,8 @@
 // regcount: how many registry calls the page and the Refresh Rates dialog make, by kind, on a
 // simulated PC. It loads REGEDIT4 files into a counting in-memory registry and runs, on
 // headless windows, the page's initialisation and apply, then the dialog's initialisation and
-// Save, printing one Markdown table row per operation.
+// Save, and the page's initialisation again with the copy of those saves to compare, printing
+// one Markdown table row per operation.
 //   regcount MACHINE-NAME TARVPAGE.RC FILE.reg...
 #include "page/AboutGroup.h"
 #include "page/CVDPropPage.h"
@@ -84,6 +85,11 @@ int main(int argc, char** argv)
     registry.ResetCounts();
     dialog.OnCommand(IDC_SAVE);
     PrintRow(machine, "dialog save", registry);
+    // Now with the copy of both saves to compare with the board.
+    pageWindow.Reset();
+    registry.ResetCounts();
+    page.OnInitDialog();
+    PrintRow(machine, "page initialisation, saves remembered", registry);
 
     if (registry.OpenHandleCount() != 0) {
         std::fprintf(stderr, "regcount: %d key(s) left open\n", registry.OpenHandleCount());

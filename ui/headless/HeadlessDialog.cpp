@@ -28,6 +28,8 @@ void HeadlessDialog::Enable(int id, bool enabled) { controls_[id].enabled = enab
 
 bool HeadlessDialog::IsEnabled(int id) { return controls_[id].enabled; }
 
+void HeadlessDialog::Show(int id, bool shown) { controls_[id].shown = shown; }
+
 // A trackbar keeps its position inside its range whenever either changes.
 void HeadlessDialog::Clamp(Trackbar& trackbar)
 {

@@ -25,6 +25,7 @@ public:
         unsigned check = Unchecked;
         std::string text;
         bool enabled = true;
+        bool shown = true;
         bool hasRect = false;
         DialogRect rect = {0, 0, 0, 0};  // dialog units; headless pixels are dialog units
         Trackbar trackbar;
@@ -62,6 +63,7 @@ public:
     void SetCaption(const char* text) override;
     void Enable(int id, bool enabled) override;
     bool IsEnabled(int id) override;
+    void Show(int id, bool shown) override;
     void TrackbarClearTics(int id, bool redraw) override;
     void TrackbarSetTicFreq(int id, int frequency) override;
     void TrackbarSetRangeMin(int id, bool redraw, int minimum) override;

@@ -45,6 +45,8 @@ void Win32Dialog::Enable(int id, bool enabled) { EnableWindow(GetDlgItem(window_
 
 bool Win32Dialog::IsEnabled(int id) { return IsWindowEnabled(GetDlgItem(window_, id)) != FALSE; }
 
+void Win32Dialog::Show(int id, bool shown) { ShowWindow(GetDlgItem(window_, id), shown ? SW_SHOW : SW_HIDE); }
+
 void Win32Dialog::TrackbarClearTics(int id, bool redraw) { Send(id, TBM_CLEARTICS, redraw, 0); }
 
 void Win32Dialog::TrackbarSetTicFreq(int id, int frequency) { Send(id, TBM_SETTICFREQ, frequency, 0); }

@@ -23,6 +23,7 @@ public:
     void SetCaption(const char* text) override;
     void Enable(int id, bool enabled) override;
     bool IsEnabled(int id) override;
+    void Show(int id, bool shown) override;
     void TrackbarClearTics(int id, bool redraw) override;
     void TrackbarSetTicFreq(int id, int frequency) override;
     void TrackbarSetRangeMin(int id, bool redraw, int minimum) override;
