@@ -32,9 +32,9 @@ check_log_start "the reopened tab says what happened" "$line enabled=1 visible=1
 check_log_start "Restore shows the restored state without the line" "$line enabled=1 visible=0"
 check_no_log "no step failed and no message" '^done: ([1-9]|0 step\(s\) failed, [1-9])'
 e2e_export_system restored
-# All back as saved; only the driver's own GLIDE key now stands where the tab's Glide stood.
+# All back as saved; only the driver's own GLIDE key is new, emptied of its "0" again (the
+# OpenGL switch was saved clear, which needs no key of the tab's).
 check_changes "Restore puts back every value saved" saved restored <<EOF
-- $board\\Glide]
 + $board\\GLIDE]
 EOF
 
