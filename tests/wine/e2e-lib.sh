@@ -19,8 +19,10 @@
 #   check / check_log / check_value / check_same ...   record a result
 #   e2e_end                       stop this prefix's wineserver, remove it, exit with the result
 #
-# Run by CTest inside scripts/test.sh (which provides TARV_WINE_ROOT, its template prefix and
-# DISPLAY); run by hand, a test sets up and tears down a run of its own.
+# Run by CTest inside scripts/test.sh (which provides TARV_WINE_ROOT, its template prefix, DISPLAY
+# and Wine in the run's mode); run by hand, a test sets up and tears down a run of its own, in
+# the mode scripts/lib/wine-env.sh chooses. In both modes `wine regedit`, `wine reg` and
+# `wine regsvr32` work on the registry view our 32-bit programs see.
 
 set -u
 E2E_SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -41,9 +43,9 @@ E2E_LOG=
 
 if [ -z "${TARV_WINE_ROOT:-}" ] || [ ! -d "$TARV_WINE_ROOT/template" ] || [ -z "${DISPLAY:-}" ]; then
     E2E_OWN_RUN=1
-    wine_env_start "$(mktemp -d /tmp/tarv-e2e.XXXXXX)"
+    wine_env_mode && wine_env_mode_line || exit 1
+    wine_env_start "$(mktemp -d /tmp/tarv-e2e.XXXXXX)" || { wine_env_stop; rm -rf "$TARV_WINE_ROOT"; exit 1; }
 fi
-export WINEARCH=win32 WINEDEBUG=-all
 
 e2e_stop() {
     if [ -n "$E2E_PREFIX" ]; then
