@@ -278,6 +278,20 @@ check_changes() {
     fi
 }
 
+# check_class_changes WHAT EXPORT-A EXPORT-B: check_changes for two exports of
+# HKEY_CLASSES_ROOT. In Wine's WoW64 mode a 32-bit program enumerating HKEY_CLASSES_ROOT is
+# shown Wow6432Node, which Windows hides from it, and under it the same 32-bit CLSID keys once
+# more (tests/wine/probe/wow6432node.sh shows it); there each expected CLSID line is expected
+# a second time under Wow6432Node.
+check_class_changes() {
+    local expected
+    expected=$(cat)
+    if [ "${TARV_WINE_MODE:-}" = wow64 ]; then
+        expected=$(sed -n 'p; s/^\([-+] \[HKEY_CLASSES_ROOT\\\)CLSID\\/\1Wow6432Node\\CLSID\\/p' <<<"$expected")
+    fi
+    check_changes "$@" <<<"$expected"
+}
+
 # Wine's display driver rewrites its own device bookkeeping under HKLM\System at every start
 # (a driver date under Control\Class\{4D36E968-...} and the Control\Video keys); an export of
 # HKLM\System without those is what the tab's own writes can be compared on.
