@@ -150,8 +150,11 @@ wine_env_probe() {
         return 1
     fi
     rm -f "$drive/comboprobe.txt"
+    # The desktop's explorer may end as the dialog closes, before the probe has written its
+    # answer: the answer is read once every program of the prefix has ended.
     (cd "$drive" && WINEPREFIX="$1" timeout 60 wine explorer /desktop=probe,320x200 \
         'C:\comboprobe.exe' 'C:\comboprobe.txt' >/dev/null 2>&1)
+    WINEPREFIX="$1" timeout 60 wineserver -w
     out=$(cat "$drive/comboprobe.txt" 2>/dev/null)
     rm -f "$drive/comboprobe.exe" "$drive/comboprobe.txt"
     if [ "$out" != "combo box created" ]; then
