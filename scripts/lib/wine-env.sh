@@ -20,7 +20,7 @@
 WINE_ENV_LOADER32=/usr/lib/wine/wine
 WINE_ENV_LOADER64=/usr/lib/wine/wine64
 WINE_ENV_DLLS64=/usr/lib/x86_64-linux-gnu/wine/i386-windows
-WINE_ENV_PROBE_SOURCE="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/tests/wine/probe"
+WINE_ENV_PROBE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/comboprobe.c
 
 # Why a mode cannot start here; nothing when it can.
 wine_env_refusal() {
@@ -145,7 +145,7 @@ wine_env_start() {
 wine_env_probe() {
     local drive="$1/drive_c" out
     if ! out=$(i686-w64-mingw32-gcc -Os -s -mwindows -o "$drive/comboprobe.exe" \
-            "$WINE_ENV_PROBE_SOURCE/comboprobe.c" 2>&1); then
+            "$WINE_ENV_PROBE" 2>&1); then
         echo "wine: the set-up probe does not build: $out" >&2
         return 1
     fi
@@ -159,7 +159,7 @@ wine_env_probe() {
     rm -f "$drive/comboprobe.exe" "$drive/comboprobe.txt"
     if [ "$out" != "combo box created" ]; then
         echo "wine: the set-up probe failed in $TARV_WINE_MODE mode: ${out:-it never answered}" \
-            "(tests/wine/probe/comboprobe.c); Wine cannot run the tests' dialogs like this" >&2
+            "(scripts/lib/comboprobe.c); Wine cannot run the tests' dialogs like this" >&2
         return 1
     fi
 }
