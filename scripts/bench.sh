@@ -8,7 +8,7 @@
 # bare templates; the registry calls of the page and the dialog on one- and two-adapter
 # Windows 98 PCs and one under 3dfx's 1.07.00 driver (counted natively by tools/regcount);
 # and DllCanUnloadNow once the sheet has closed. Not a test: timings depend on the machine's
-# load, which is printed with them.
+# load and on the Wine mode (scripts/lib/wine-env.sh), which are printed with them.
 #   bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,6 +17,9 @@ bench="$root/build/bench"
 rounds=20
 
 bash scripts/setup.sh >/dev/null
+. scripts/lib/wine-env.sh
+wine_env_mode
+wine_env_mode_line
 mkdir -p "$bench"
 echo "building (log: build/bench/build.log)" >&2
 {
@@ -33,7 +36,6 @@ host="$root/build/windows/tools/dispprops/dispprops.exe"
 regcount="$root/build/native/tools/regcount/regcount"
 
 echo "starting Wine on a private Xvfb" >&2
-. scripts/lib/wine-env.sh
 # The trap first: Wine failing to start must not leave the Xvfb behind.
 trap 'wine_env_stop; rm -rf "$bench/wine"' EXIT
 wine_env_start "$bench/wine"
@@ -111,6 +113,7 @@ cat <<TABLE
 | Ratio dialog / bare template | $(ratio "$dialog" "$bare_dialog") |
 | DllCanUnloadNow after the sheet has closed | ${unload:-not logged} |
 | Load average while measured (1, 5, 15 min) | $load |
+| Wine mode | $TARV_WINE_MODE |
 
 | What the calls cost on the bare templates (median of $rounds, ms) |
 |---|

@@ -38,6 +38,9 @@ german) export LC_ALL=de_DE.UTF-8 ;;
 esac
 
 bash scripts/setup.sh
+. scripts/lib/wine-env.sh
+wine_env_mode || exit 1
+wine_env_mode_line
 mkdir -p "$demo"
 
 echo "== building TARVPAGE.DLL, TARVINST.EXE and the tools that drive them (log: build/demo/build.log)"
@@ -52,23 +55,23 @@ installer="$root/build/windows/installer/TARVINST.EXE"
 host="$root/build/windows/tools/dispprops/dispprops.exe"
 driver="$root/build/windows/tools/dlgdriver/dlgdriver.exe"
 
-. scripts/lib/wine-env.sh
 if [ -z "${DISPLAY:-}" ]; then
     headless=1
     echo "== no display: Wine on a private Xvfb (the first start of a prefix takes a while)"
+    # The trap first: Wine failing to start must not leave the Xvfb behind.
+    trap 'wine_env_stop; rm -rf "$demo/wine"' EXIT
     wine_env_start "$demo/wine" || exit 1
     export WINEPREFIX
     WINEPREFIX=$(wine_env_prefix win98)
-    trap 'wine_env_stop; rm -rf "$demo/wine"' EXIT
 else
     headless=0
     echo "== a fresh Wine prefix on $DISPLAY (the first start of a prefix takes a while)"
-    export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    export WINEPREFIX="$demo/wine/win98"
     rm -rf "$demo/wine"
-    mkdir -p "$demo/wine"
-    wineboot -i >/dev/null 2>&1
+    wine_env_use "$demo/wine"
+    export WINEPREFIX="$demo/wine/win98"
     trap 'set +e; wineserver -k >/dev/null 2>&1; wineserver -w; rm -rf "$demo/wine"' EXIT
+    wineboot -i >/dev/null 2>&1
+    wine_env_probe "$WINEPREFIX" || exit 1
 fi
 
 echo "== where the tab appears: among the display properties' tabs on Windows 95, 98, Me and"

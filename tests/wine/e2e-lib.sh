@@ -19,8 +19,10 @@
 #   check / check_log / check_value / check_same ...   record a result
 #   e2e_end                       stop this prefix's wineserver, remove it, exit with the result
 #
-# Run by CTest inside scripts/test.sh (which provides TARV_WINE_ROOT, its template prefix and
-# DISPLAY); run by hand, a test sets up and tears down a run of its own.
+# Run by CTest inside scripts/test.sh (which provides TARV_WINE_ROOT, its template prefix, DISPLAY
+# and Wine in the run's mode); run by hand, a test sets up and tears down a run of its own, in
+# the mode scripts/lib/wine-env.sh chooses. In both modes `wine regedit`, `wine reg` and
+# `wine regsvr32` work on the registry view our 32-bit programs see.
 
 set -u
 E2E_SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -41,9 +43,9 @@ E2E_LOG=
 
 if [ -z "${TARV_WINE_ROOT:-}" ] || [ ! -d "$TARV_WINE_ROOT/template" ] || [ -z "${DISPLAY:-}" ]; then
     E2E_OWN_RUN=1
-    wine_env_start "$(mktemp -d /tmp/tarv-e2e.XXXXXX)"
+    wine_env_mode && wine_env_mode_line || exit 1
+    wine_env_start "$(mktemp -d /tmp/tarv-e2e.XXXXXX)" || { wine_env_stop; rm -rf "$TARV_WINE_ROOT"; exit 1; }
 fi
-export WINEARCH=win32 WINEDEBUG=-all
 
 e2e_stop() {
     if [ -n "$E2E_PREFIX" ]; then
@@ -279,6 +281,20 @@ check_changes() {
         echo "    actual changes:"; sed 's/^/      /' <<<"$actual"
         E2E_FAILURES=$((E2E_FAILURES + 1))
     fi
+}
+
+# check_class_changes WHAT EXPORT-A EXPORT-B: check_changes for two exports of
+# HKEY_CLASSES_ROOT. In Wine's WoW64 mode a 32-bit program enumerating HKEY_CLASSES_ROOT is
+# shown Wow6432Node, which Windows hides from it, and under it the same 32-bit CLSID keys once
+# more (tests/wine/probe/wow6432node.sh shows it); there each expected CLSID line is expected
+# a second time under Wow6432Node.
+check_class_changes() {
+    local expected
+    expected=$(cat)
+    if [ "${TARV_WINE_MODE:-}" = wow64 ]; then
+        expected=$(sed -n 'p; s/^\([-+] \[HKEY_CLASSES_ROOT\\\)CLSID\\/\1Wow6432Node\\CLSID\\/p' <<<"$expected")
+    fi
+    check_changes "$@" <<<"$expected"
 }
 
 # Wine's display driver rewrites its own device bookkeeping under HKLM\System at every start

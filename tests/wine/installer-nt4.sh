@@ -73,9 +73,9 @@ check_value "removal withdrew the approval" approved-removed "[$approved]" "$cls
 for part in handlers product classes uninstall; do
     check_changes "$part as before the installation" "$part-before" "$part-removed" </dev/null
 done
-# On XP Glide reads the 3dfxvs service's glide key, which the page wrote too.
+# On 2000 and XP Glide reads the 3dfxvs service's glide key, which the page wrote too.
 glide_key=
-if [ "$flavour" = winxp ]; then
+if [ "$service" = 3dfxvs ]; then
     glide_key="+ [$services\\3dfxvs\\Device0\\glide]"
     check_value "the OpenGL switch reached Glide's own key" services-tuned \
         "[$services\\3dfxvs\\Device0\\glide]" FX_GLIDE_SWAPINTERVAL '"FX_GLIDE_SWAPINTERVAL"="0"'

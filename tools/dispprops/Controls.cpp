@@ -76,14 +76,25 @@ void Gesture(HWND control)
     GetWindowRect(control, &box);
     POINT point = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
     // Wine moves the cursor through the X server, so the new position shows up a little later,
-    // later still on a busy machine: wait until GetCursorPos reports it (two seconds at most).
+    // later still on a busy machine, and a motion event still on its way can take it back to
+    // where it was: wait until GetCursorPos has reported it for a fifth of a second, moving it
+    // again every half second it is elsewhere (ten seconds at most).
     SetCursorPos(point.x, point.y);
-    for (int waited = 0; waited < 2000; waited += 20) {
+    int steady = 0;
+    int away = 0;
+    for (int waited = 0; waited < 10000 && steady < 200; waited += 20) {
         POINT now;
-        if (GetCursorPos(&now) && now.x == point.x && now.y == point.y) break;
+        if (GetCursorPos(&now) && now.x == point.x && now.y == point.y) {
+            steady += 20;
+            away = 0;
+        } else {
+            steady = 0;
+            away += 20;
+            if (away % 500 == 0) SetCursorPos(point.x, point.y);
+        }
         PumpMessages(20);
     }
-    PumpMessages(50);
+    if (steady < 200) Log("gesture: the cursor never stayed over control %d", GetDlgCtrlID(control));
     HWND window = GetParent(control);
     ScreenToClient(window, &point);
     SendMessageA(window, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_SHIFT | MK_CONTROL,
