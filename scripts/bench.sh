@@ -79,8 +79,8 @@ run_host without-tab --panel NoHandlers repeat:3:open,cancel "repeat:$rounds:ope
 run_host pages --bare 'C:\TARV\TARVPAGE.DLL' repeat:3:open,shown:Tarvello,shown:Bare,cancel \
     "repeat:$rounds:open,shown:Tarvello,shown:Bare,cancel,open,shown:Bare,shown:Tarvello,cancel" \
     open shown:Tarvello repeat:3:dlgshown:1026,baredialog \
-    "repeat:$rounds:dlgshown:1026,baredialog,baredialog,dlgshown:1026" cancel canunload \
-    "costs:$rounds"
+    "repeat:$rounds:dlgshown:1026,baredialog,baredialog,dlgshown:1026" "dlgphases:$rounds" \
+    cancel canunload "costs:$rounds"
 
 # mean_of NAME N STEP: the mean of the medians of STEP where it appears twice in a repeat line.
 mean_of() { median "$@" | awk '{ sum += $1; n++ } END { if (n) printf "%.3f", sum / n }'; }
@@ -93,6 +93,9 @@ dialog=$(mean_of pages 4 dlgshown:1026)
 bare_dialog=$(mean_of pages 4 baredialog)
 unload=$(sed -n 's/^DllCanUnloadNow Tarvello: //p' "$bench/pages.log" | tail -n 1)
 costs=$(sed -n 's/^costs (median of [0-9]*, ms): //p' "$bench/pages.log" | tail -n 1)
+phases=$(sed -n 's/^phases of the dialog (median of [0-9]*, ms): //p' "$bench/pages.log" | tail -n 1)
+bare_phases=$(sed -n 's/^phases of its bare template (median of [0-9]*, ms): //p' "$bench/pages.log" |
+    tail -n 1)
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 
 cat <<TABLE
@@ -111,6 +114,12 @@ cat <<TABLE
 | Ratio dialog / bare template | $(ratio "$dialog" "$bare_dialog") |
 | DllCanUnloadNow after the sheet has closed | ${unload:-not logged} |
 | Load average while measured (1, 5, 15 min) | $load |
+
+| The dialog's opening by phase (median of $rounds, ms) | dialog | bare template 502 | beyond it |
+|---|---|---|---|
+$(paste -d '|' <(tr ',' '\n' <<<"${phases:-not logged 0}") <(tr ',' '\n' <<<"${bare_phases:-not logged 0}") |
+    awk -F'|' '{ name = $1; sub(/^ */, "", name); n = split(name, w, " "); mine = w[n]; sub(/ [^ ]*$/, "", name)
+        m = split($2, b, " "); bare = b[m]; printf "| %s | %.3f | %.3f | %.3f |\n", name, mine, bare, mine - bare }')
 
 | What the calls cost on the bare templates (median of $rounds, ms) |
 |---|

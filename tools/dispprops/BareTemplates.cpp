@@ -17,12 +17,17 @@ const int DialogTemplate = 502;
 
 HMODULE library = nullptr;
 HHOOK idleHook = nullptr;
-bool armed = false;  // the next modal dialog is cancelled at its first idle
+bool armed = false;     // the next modal dialog is cancelled at its first idle
+double idleTime = 0;    // when it was (Now)
+double initTime = 0;    // the last WM_INITDIALOG of a bare template (Now)
 
 // What Windows does for a template with no logic: focus to the first control, nothing else.
 INT_PTR CALLBACK NothingProc(HWND window, UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_INITDIALOG) return TRUE;
+    if (message == WM_INITDIALOG) {
+        initTime = Now();
+        return TRUE;
+    }
     // The modal copy must still end when it is cancelled, as any dialog does.
     if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL &&
         !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
@@ -40,16 +45,10 @@ LRESULT CALLBACK IdleProc(int code, WPARAM wParam, LPARAM lParam)
     if (code == HC_ACTION && armed && call->message == WM_ENTERIDLE &&
         call->wParam == MSGF_DIALOGBOX) {
         armed = false;
+        idleTime = Now();
         PostMessageA(reinterpret_cast<HWND>(call->lParam), WM_COMMAND, IDCANCEL, 0);
     }
     return CallNextHookEx(idleHook, code, wParam, lParam);
-}
-
-void ArmIdleCancel()
-{
-    if (!idleHook)
-        idleHook = SetWindowsHookExA(WH_CALLWNDPROC, IdleProc, nullptr, GetCurrentThreadId());
-    armed = true;
 }
 
 void PaintNow(HWND window)
@@ -58,15 +57,6 @@ void PaintNow(HWND window)
 }
 
 // ---- costs -----------------------------------------------------------------------------
-
-double Now()
-{
-    static LARGE_INTEGER frequency = {};
-    if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 template <typename Work>
 double MedianOf(int rounds, Work work)
@@ -189,6 +179,41 @@ void Costs(HWND sheet, int rounds, void (*log)(const char*, ...))
 
 }  // namespace
 
+double Now()
+{
+    static LARGE_INTEGER frequency = {};
+    if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void ArmIdleCancel()
+{
+    if (!idleHook)
+        idleHook = SetWindowsHookExA(WH_CALLWNDPROC, IdleProc, nullptr, GetCurrentThreadId());
+    armed = true;
+}
+
+bool CancelledAtIdle(double* when)
+{
+    const bool cancelled = !armed;
+    armed = false;
+    if (cancelled && when) *when = idleTime;
+    return cancelled;
+}
+
+HMODULE Library() { return library; }
+
+bool TimeBareDialog(HWND owner, ModalTimes* times)
+{
+    ArmIdleCancel();
+    times->start = Now();
+    DialogBoxParamA(library, MAKEINTRESOURCEA(DialogTemplate), owner, NothingProc, 0);
+    times->init = times->initDone = initTime;
+    return CancelledAtIdle(&times->shown);
+}
+
 bool TakeOption(int argc, char** argv, int* index)
 {
     if (strcmp(argv[*index], "--bare") != 0 || *index + 1 >= argc) return false;
@@ -232,8 +257,7 @@ bool RunStep(const std::string& step, HWND sheet, bool* ok, void (*log)(const ch
         ArmIdleCancel();
         SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(button));
-        *ok = !armed;
-        armed = false;
+        *ok = CancelledAtIdle(nullptr);
         if (!*ok) log("dlgshown: clicking %d opened no dialog", id);
     } else if (verb == "baredialog") {
         if (!library || !sheet) {
@@ -243,8 +267,7 @@ bool RunStep(const std::string& step, HWND sheet, bool* ok, void (*log)(const ch
         }
         ArmIdleCancel();
         DialogBoxParamA(library, MAKEINTRESOURCEA(DialogTemplate), sheet, NothingProc, 0);
-        *ok = !armed;
-        armed = false;
+        *ok = CancelledAtIdle(nullptr);
     } else if (verb == "costs") {
         if (!library) {
             log("costs: no --bare library");

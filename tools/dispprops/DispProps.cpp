@@ -35,6 +35,8 @@
 //   repeat:N:S1,S2.. run the steps S1, S2, .. N times without logging them, then log the
 //                    median time of a whole round and of each step (QueryPerformanceCounter,
 //                    no waiting for painting); a failing step stops the repeat
+//   dlgphases:N      with --bare: the Refresh Rates dialog's opening, phase by phase, beside
+//                    its bare template (DialogPhases.h)
 // A step may open a modal dialog (the page's "&Refresh Rates..." button does): the dlg: steps
 // that follow it act on that dialog, one at a time from a timer while its modal loop runs.
 // Each waits for the thread's enabled top-level dialog (not the sheet, not a message box):
@@ -63,7 +65,8 @@
 // Its rooms: Handlers (loading the pages), Sheet (the sheet and its message loop), SheetSteps
 // (the steps on the sheet), ModalSteps (message boxes and the dlg: steps), Controls (a control
 // dumped or pressed), Measurements (resources and repeat), AdvancedSheet (Windows 2000 and XP's
-// "Advanced" sheet), ShellLoader (shell32's own loading); the log is tools/common/Log.h.
+// "Advanced" sheet), ShellLoader (shell32's own loading), DialogPhases (the dialog's
+// opening timed phase by phase); the log is tools/common/Log.h.
 #include "tools/common/Log.h"
 #include "tools/dispprops/BareTemplates.h"
 #include "tools/dispprops/ModalSteps.h"

@@ -2,6 +2,7 @@
 
 #include "tools/common/Log.h"
 #include "tools/dispprops/Controls.h"
+#include "tools/dispprops/DialogPhases.h"
 #include "tools/dispprops/Measurements.h"
 #include "tools/dispprops/ModalSteps.h"
 #include "tools/dispprops/BareTemplates.h"
@@ -152,6 +153,8 @@ bool RunStep(const std::string& step)
         LogResources();
     } else if (verb == "repeat") {
         if (!Repeat(argument)) return false;
+    } else if (verb == "dlgphases") {
+        if (!TimeDialogPhases(argument, sheet)) return false;
     } else if (bool done = false; bare::RunStep(step, sheet, &done, Log)) {
         if (!done) return false;
     } else {
