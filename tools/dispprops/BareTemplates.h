@@ -35,10 +35,10 @@ HMODULE Library();
 // Milliseconds from QueryPerformanceCounter.
 double Now();
 
-// The next modal dialog of this thread is cancelled once it is shown and painted (when its
+// The next modal dialog owned by owner is cancelled once it is shown and painted (when its
 // message loop first runs idle). CancelledAtIdle, after the run, tells whether it was, and
 // when (Now).
-void ArmIdleCancel();
+void ArmIdleCancel(HWND owner);
 bool CancelledAtIdle(double* when);
 
 // The times (Now) of one modal run: started, WM_INITDIALOG received and handled, shown and

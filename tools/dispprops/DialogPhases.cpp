@@ -257,7 +257,7 @@ bool TimeDialog(HWND sheet, Samples* samples)
     tarv::CRefreshRatesDialog logic(dialog, registry, platform, strings);
     bare::ModalTimes times = {};
     TimedLogic timed(logic, &times);
-    bare::ArmIdleCancel();
+    bare::ArmIdleCancel(sheet);
     times.start = Now();
     runner.Run(IDD_REFRESH_RATES, timed);
     if (!bare::CancelledAtIdle(&times.shown)) return false;
