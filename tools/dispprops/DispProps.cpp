@@ -20,6 +20,7 @@
 //                    closes is destroyed, as a modeless sheet's owner must do
 //   close            destroy the sheet window (as when its process ends it)
 //   open             open the display properties again (another sheet in the same process)
+//   open:PANEL       the same with the handlers of PANEL instead of --panel's, this time only
 //   dump             every control of the current page: id, class, text, state, rectangle
 //   canunload        DllCanUnloadNow of every handler library that is loaded
 //   freeunused       CoFreeUnusedLibraries, then whether each handler library is loaded

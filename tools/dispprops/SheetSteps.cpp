@@ -130,7 +130,11 @@ bool RunStep(const std::string& step)
         DestroySheet();
         Log("sheet destroyed");
     } else if (verb == "open") {
+        // open:PANEL reads that panel's handlers for this opening only.
+        const std::string panel = sheetOptions.panel;
+        if (!argument.empty()) sheetOptions.panel = argument;
         OpenDisplayProperties();
+        sheetOptions.panel = panel;
     } else if (verb == "dump") {
         DumpControls();
     } else if (verb == "canunload") {
