@@ -31,19 +31,25 @@ unsigned Win32Dialog::GetCheck(int id) { return (unsigned)Send(id, BM_GETCHECK, 
 
 void Win32Dialog::SetCheck(int id, unsigned state) { Send(id, BM_SETCHECK, state, 0); }
 
-// Setting a text repaints the control, even to the text it shows: a control that already
-// shows it is left alone. A current text longer than the buffer reads back cut, one character
-// too long to equal any text short enough to be compared.
-void Win32Dialog::SetText(int id, const char* text)
+// Setting a text repaints the window, even to the text it shows: a window that already shows
+// it is left alone. A current text longer than the buffer reads back cut, one character too
+// long to equal any text short enough to be compared.
+static void SetWindowTextOnce(HWND window, const char* text)
 {
     char shown[256];
     const unsigned length = TextLength(text);
     if (length + 1 < sizeof shown) {
         shown[0] = 0;
-        Send(id, WM_GETTEXT, sizeof shown, (LPARAM)shown);
+        SendMessageA(window, WM_GETTEXT, sizeof shown, (LPARAM)shown);
         if (TextEquals(shown, text)) return;
     }
-    Send(id, WM_SETTEXT, 0, (LPARAM)text);
+    SendMessageA(window, WM_SETTEXT, 0, (LPARAM)text);
+}
+
+void Win32Dialog::SetText(int id, const char* text)
+{
+    const HWND control = Control(id);
+    if (control) SetWindowTextOnce(control, text);
 }
 
 void Win32Dialog::GetText(int id, char* buffer, unsigned size)
@@ -53,9 +59,20 @@ void Win32Dialog::GetText(int id, char* buffer, unsigned size)
     Send(id, WM_GETTEXT, size, (LPARAM)buffer);
 }
 
-void Win32Dialog::SetUnsigned(int id, unsigned value) { SetDlgItemInt(window_, id, value, FALSE); }
+void Win32Dialog::SetUnsigned(int id, unsigned value)
+{
+    // The digits SetDlgItemInt would write, but only where they are not shown already.
+    char digits[12];
+    unsigned at = sizeof digits - 1;
+    digits[at] = 0;
+    do {
+        digits[--at] = (char)('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    SetText(id, digits + at);
+}
 
-void Win32Dialog::SetCaption(const char* text) { SetWindowTextA(window_, text); }
+void Win32Dialog::SetCaption(const char* text) { SetWindowTextOnce(window_, text); }
 
 void Win32Dialog::Enable(int id, bool enabled) { EnableWindow(Control(id), enabled); }
 
