@@ -211,6 +211,10 @@ bool CancelledAtIdle(double* when)
 
 HMODULE Library() { return library; }
 
+const char BarePageTitle[] = "Bare";
+
+double LastInitTime() { return initTime; }
+
 bool TimeBareDialog(HWND owner, ModalTimes* times)
 {
     ArmIdleCancel(owner);
@@ -237,7 +241,7 @@ void AddPages(HINSTANCE, std::vector<HPROPSHEETPAGE>* pages)
     page.hInstance = library;
     page.pszTemplate = MAKEINTRESOURCEA(PageTemplate);
     page.pfnDlgProc = NothingProc;
-    page.pszTitle = "Bare";
+    page.pszTitle = BarePageTitle;
     pages->push_back(CreatePropertySheetPageA(&page));
 }
 

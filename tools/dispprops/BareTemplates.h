@@ -32,6 +32,12 @@ bool RunStep(const std::string& step, HWND sheet, bool* ok, void (*log)(const ch
 // The library given with --bare, or null.
 HMODULE Library();
 
+// The title of the bare page.
+extern const char BarePageTitle[];
+
+// When a bare template last received WM_INITDIALOG (Now).
+double LastInitTime();
+
 // Milliseconds from QueryPerformanceCounter.
 double Now();
 

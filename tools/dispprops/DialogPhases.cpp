@@ -1,12 +1,20 @@
 #include "tools/dispprops/DialogPhases.h"
 
+#include "page/CVDPropPage.h"
+#include "page/CachedModuleVersion.h"
 #include "page/refresh/CRefreshRatesDialog.h"
+#include "page/win32/Win32ModuleVersion.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32StringTable.h"
 #include "registry/win32/Win32Registry.h"
+#include "resources/page/PageResources.h"
 #include "resources/page/RefreshResources.h"
 #include "tools/common/Log.h"
 #include "tools/dispprops/BareTemplates.h"
+#include "tools/dispprops/Sheet.h"
+#include "tools/dispprops/SheetSteps.h"
+#include "ui/win32/PropertyPage.h"
+#include "ui/win32/TopLevelOwnerRunner.h"
 #include "ui/win32/Win32ModalRunner.h"
 
 #include <algorithm>
@@ -21,8 +29,9 @@ using tools::Log;
 
 namespace {
 
-// What the dialog's calls are spent on while it opens.
-enum Phase { Reading, Filling, Layout, Texts, Selections, Enabling, OtherCalls, CallPhases };
+// What a window's calls are spent on while it opens; the few calls of no phase of their own
+// (the cursor, the window's own place) count with the trackbar.
+enum Phase { Reading, Filling, Layout, Texts, Selections, Enabling, Trackbar, CallPhases };
 
 // Adds the time of its own lifetime to one phase.
 class Span {
@@ -53,36 +62,36 @@ public:
     bool IsEnabled(int id) override { Span s(spent_, Enabling); return in_.IsEnabled(id); }
     void TrackbarClearTics(int id, bool redraw) override
     {
-        Span s(spent_, OtherCalls);
+        Span s(spent_, Trackbar);
         in_.TrackbarClearTics(id, redraw);
     }
     void TrackbarSetTicFreq(int id, int frequency) override
     {
-        Span s(spent_, OtherCalls);
+        Span s(spent_, Trackbar);
         in_.TrackbarSetTicFreq(id, frequency);
     }
     void TrackbarSetRangeMin(int id, bool redraw, int minimum) override
     {
-        Span s(spent_, OtherCalls);
+        Span s(spent_, Trackbar);
         in_.TrackbarSetRangeMin(id, redraw, minimum);
     }
     void TrackbarSetRangeMax(int id, bool redraw, int maximum) override
     {
-        Span s(spent_, OtherCalls);
+        Span s(spent_, Trackbar);
         in_.TrackbarSetRangeMax(id, redraw, maximum);
     }
     void TrackbarSetPos(int id, bool redraw, int position) override
     {
-        Span s(spent_, OtherCalls);
+        Span s(spent_, Trackbar);
         in_.TrackbarSetPos(id, redraw, position);
     }
-    int TrackbarGetPos(int id) override { Span s(spent_, OtherCalls); return in_.TrackbarGetPos(id); }
+    int TrackbarGetPos(int id) override { Span s(spent_, Trackbar); return in_.TrackbarGetPos(id); }
     void MoveControl(int id, const tarv::DialogRect& rect) override
     {
         Span s(spent_, Layout);
         in_.MoveControl(id, rect);
     }
-    bool CursorInControl(int id) override { Span s(spent_, OtherCalls); return in_.CursorInControl(id); }
+    bool CursorInControl(int id) override { Span s(spent_, Trackbar); return in_.CursorInControl(id); }
     void ComboResetContent(int id) override { Span s(spent_, Filling); in_.ComboResetContent(id); }
     int ComboAddString(int id, const char* text) override
     {
@@ -111,10 +120,10 @@ public:
         Span s(spent_, Enabling);
         in_.CheckRadioButton(first, last, check);
     }
-    void GetWindowRect(tarv::DialogRect* screen) override { Span s(spent_, OtherCalls); in_.GetWindowRect(screen); }
+    void GetWindowRect(tarv::DialogRect* screen) override { Span s(spent_, Trackbar); in_.GetWindowRect(screen); }
     void MoveWindow(int left, int top, int width, int height) override
     {
-        Span s(spent_, OtherCalls);
+        Span s(spent_, Trackbar);
         in_.MoveWindow(left, top, width, height);
     }
     int ScreenWidth() override { return in_.ScreenWidth(); }
@@ -220,14 +229,78 @@ private:
     bare::ModalTimes* times_;
 };
 
+// The page's logic, with the times its window was initialised and its calls counted afresh.
+class TimedPageLogic : public tarv::PropertyPageLogic {
+public:
+    TimedPageLogic(tarv::PropertyPageLogic& inner, double* spent, bare::ModalTimes* times)
+        : in_(inner), spent_(spent), times_(times)
+    {
+    }
+
+    bool OnInitDialog() override
+    {
+        for (int phase = 0; phase < CallPhases; ++phase) spent_[phase] = 0;
+        times_->init = Now();
+        const bool result = in_.OnInitDialog();
+        times_->initDone = Now();
+        return result;
+    }
+    bool OnCommand(int id) override { return in_.OnCommand(id); }
+    bool OnHScroll(int id) override { return in_.OnHScroll(id); }
+    bool OnRButtonDown(unsigned keyFlags) override { return in_.OnRButtonDown(keyFlags); }
+    bool OnApply() override { return in_.OnApply(); }
+    void OnReset() override { in_.OnReset(); }
+
+private:
+    tarv::PropertyPageLogic& in_;
+    double* spent_;
+    bare::ModalTimes* times_;
+};
+
+// The library's settings page as the library builds it, from its own template, strings and
+// version, but with every call timed; a page of the sheet titled "Timed".
+struct TimedPage {
+    explicit TimedPage(HINSTANCE library)
+        : dialog(window, spent),
+          registry(spent),
+          strings(library, spent),
+          platform(library),
+          version(library),
+          cachedVersion(version),
+          sheet(window),
+          runner(library, window),
+          logic(dialog, sheet, registry, platform, cachedVersion, runner, strings),
+          timed(logic, spent, &times),
+          page(library, IDD_SETTINGS_PAGE, timed, window)
+    {
+    }
+
+    double spent[CallPhases] = {};
+    bare::ModalTimes times = {};
+    tarv::Win32Dialog window;
+    TimedDialog dialog;
+    TimedRegistry registry;
+    TimedStrings strings;
+    tarv::Win32Platform platform;
+    tarv::Win32ModuleVersion version;
+    tarv::CachedModuleVersion cachedVersion;
+    tarv::Win32PageSheet sheet;
+    tarv::TopLevelOwnerRunner runner;
+    tarv::CVDPropPage logic;
+    TimedPageLogic timed;
+    tarv::CPropertyPage page;
+};
+
+TimedPage* timedPage = nullptr;
+
 // One opening's times, by what a phase table row shows.
 enum Row {
     Created, RowReading, RowFilling, RowLayout, RowTexts, RowSelections, RowEnabling,
-    OwnCode, Shown, Total, Rows
+    RowTrackbar, OwnCode, Shown, Total, Rows
 };
 const char* const RowNames[Rows] = {
     "windows created", "reading", "filling the lists", "layout", "texts", "selections",
-    "enabling and check marks", "the dialog's own code", "shown and painted", "total",
+    "enabling and check marks", "trackbar", "its own code", "shown and painted", "total",
 };
 
 typedef std::vector<double> Samples[Rows];
@@ -235,11 +308,10 @@ typedef std::vector<double> Samples[Rows];
 void AddRun(const bare::ModalTimes& times, const double* spent, Samples* samples)
 {
     double calls = 0;
-    for (int phase = 0; phase < OtherCalls; ++phase) calls += spent[phase];
+    for (int phase = 0; phase < CallPhases; ++phase) calls += spent[phase];
     const double rows[Rows] = {
         times.init - times.start, spent[Reading], spent[Filling], spent[Layout], spent[Texts],
-        spent[Selections], spent[Enabling],
-        times.initDone - times.init - calls,  // with any other calls, which it makes none of
+        spent[Selections], spent[Enabling], spent[Trackbar], times.initDone - times.init - calls,
         times.shown - times.initDone, times.shown - times.start,
     };
     for (int row = 0; row < Rows; ++row) (*samples)[row].push_back(rows[row]);
@@ -294,7 +366,59 @@ std::string Medians(const Samples& samples)
     return line;
 }
 
+// The tab titled title selected and the sheet painted, timed; false when there is no such tab.
+bool TimeTab(const char* title, Samples* samples)
+{
+    bare::ModalTimes times = {};
+    times.start = Now();
+    if (!SelectTab(sheet, title)) return false;
+    RedrawWindow(sheet, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    times.shown = Now();
+    const double none[CallPhases] = {};
+    if (timedPage && std::string(title) == TimedPageTitle) {
+        times.init = timedPage->times.init;
+        times.initDone = timedPage->times.initDone;
+        AddRun(times, timedPage->spent, samples);
+    } else {
+        times.init = times.initDone = bare::LastInitTime();
+        AddRun(times, none, samples);
+    }
+    return true;
+}
+
 }  // namespace
+
+const char TimedPageTitle[] = "Timed";
+
+void AddTimedPage(std::vector<HPROPSHEETPAGE>* pages)
+{
+    if (!bare::Library()) return;
+    if (!timedPage) timedPage = new TimedPage(bare::Library());
+    PROPSHEETPAGEA* description = timedPage->page.Description();
+    description->dwFlags |= PSP_USETITLE;
+    description->pszTitle = TimedPageTitle;
+    pages->push_back(CreatePropertySheetPageA(description));
+}
+
+bool TimePagePhases(const std::string& argument)
+{
+    const int rounds = std::max(1, atoi(argument.c_str()));
+    Samples tab, bareTab;
+    for (int round = 0; round < rounds; ++round) {
+        if (!RunStep("open") || !sheet) return false;
+        // Both orders, each time from the first page of a new sheet.
+        const bool ok = round % 2 ? TimeTab(bare::BarePageTitle, &bareTab) && TimeTab(TimedPageTitle, &tab)
+                                  : TimeTab(TimedPageTitle, &tab) && TimeTab(bare::BarePageTitle, &bareTab);
+        if (!RunStep("cancel") || !ok) {
+            Log("tabphases: no \"%s\" or \"%s\" tab in round %d", TimedPageTitle,
+                bare::BarePageTitle, round + 1);
+            return false;
+        }
+    }
+    Log("phases of the tab (median of %d, ms): %s", rounds, Medians(tab).c_str());
+    Log("phases of its bare template 501 (median of %d, ms): %s", rounds, Medians(bareTab).c_str());
+    return true;
+}
 
 bool TimeDialogPhases(const std::string& argument, HWND sheet)
 {
@@ -314,7 +438,7 @@ bool TimeDialogPhases(const std::string& argument, HWND sheet)
         }
     }
     Log("phases of the dialog (median of %d, ms): %s", rounds, Medians(dialog).c_str());
-    Log("phases of its bare template (median of %d, ms): %s", rounds,
+    Log("phases of its bare template 502 (median of %d, ms): %s", rounds,
         Medians(bareTemplate).c_str());
     return true;
 }

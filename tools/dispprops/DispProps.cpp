@@ -38,6 +38,7 @@
 //                    no waiting for painting); a failing step stops the repeat
 //   dlgphases:N      with --bare: the Refresh Rates dialog's opening, phase by phase, beside
 //                    its bare template (DialogPhases.h)
+//   tabphases:N      with --bare --timed-page: the same for the tab's page in new sheets
 // A step may open a modal dialog (the page's "&Refresh Rates..." button does): the dlg: steps
 // that follow it act on that dialog, one at a time from a timer while its modal loop runs.
 // Each waits for the thread's enabled top-level dialog (not the sheet, not a message box):
@@ -59,7 +60,9 @@
 // the host's own, titled "Blank", after the handlers' pages, to compare page creation with),
 // --shell-loader (the handlers' pages come from shell32's SHCreatePropSheetExtArray over the
 // panel's key, as the display applet has them loaded, instead of the host's own loading),
-// --bare LIBRARY (the library's own templates without their logic: BareTemplates.h).
+// --bare LIBRARY (the library's own templates without their logic: BareTemplates.h),
+// --timed-page (with --bare: a page "Timed", the tab's page built in the host from the
+// library's resources with every call timed: DialogPhases.h).
 // Posing as Windows 2000 or XP it shows the "Display" handlers' pages in an "Advanced" sheet
 // over a top-level sheet with only the "Settings" page, as those systems do.
 //
@@ -103,6 +106,8 @@ int main(int argc, char** argv)
             sheetOptions.blankPage = true;
         } else if (option == "--shell-loader") {
             sheetOptions.shellLoader = true;
+        } else if (option == "--timed-page") {
+            sheetOptions.timedPage = true;
         } else if (bare::TakeOption(argc, argv, &first)) {
         } else if (option == "--no-open") {
             open = false;

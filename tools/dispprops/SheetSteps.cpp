@@ -159,6 +159,8 @@ bool RunStep(const std::string& step)
         if (!Repeat(argument)) return false;
     } else if (verb == "dlgphases") {
         if (!TimeDialogPhases(argument, sheet)) return false;
+    } else if (verb == "tabphases") {
+        if (!TimePagePhases(argument)) return false;
     } else if (bool done = false; bare::RunStep(step, sheet, &done, Log)) {
         if (!done) return false;
     } else {
