@@ -95,7 +95,7 @@ bare_dialog=$(mean_of pages 4 baredialog)
 unload=$(sed -n 's/^DllCanUnloadNow Tarvello: //p' "$bench/pages.log" | tail -n 1)
 costs=$(sed -n 's/^costs (median of [0-9]*, ms): //p' "$bench/pages.log" | tail -n 1)
 phases=$(sed -n 's/^phases of the dialog (median of [0-9]*, ms): //p' "$bench/pages.log" | tail -n 1)
-bare_phases=$(sed -n 's/^phases of its bare template (median of [0-9]*, ms): //p' "$bench/pages.log" |
+bare_phases=$(sed -n 's/^phases of its bare template 502 (median of [0-9]*, ms): //p' "$bench/pages.log" |
     tail -n 1)
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 
