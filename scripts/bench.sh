@@ -3,9 +3,10 @@
 # display properties take to open with the tab and without any handler, the tab's page window
 # and the Refresh Rates dialog up to shown and painted, each beside its own template created
 # bare (dialog procedures that do nothing), each pair in the same host process and the same
-# rounds, with the ratios (medians of 20 timings in the display-properties host under Wine, on
-# a private Xvfb); the dialog's opening phase by phase beside its bare template; what moves, texts, combo fills, the version resource and registry calls cost on the
-# bare templates; the registry calls of the page and the dialog on one- and two-adapter
+# rounds, with the ratios (medians of 40 timings in the display-properties host under Wine, on
+# a private Xvfb); the dialog's and the tab's openings phase by phase beside their bare
+# templates; what moves, texts, combo fills, the version resource and registry calls cost on
+# the bare templates; the registry calls of the page and the dialog on one- and two-adapter
 # Windows 98 PCs and one under 3dfx's 1.07.00 driver (counted natively by tools/regcount);
 # and DllCanUnloadNow once the sheet has closed. Not a test: timings depend on the machine's
 # load, which is printed with them.
@@ -14,7 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 bench="$root/build/bench"
-rounds=20
+rounds=40
 
 bash scripts/setup.sh >/dev/null
 mkdir -p "$bench"
@@ -71,10 +72,11 @@ median() {
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 
 # A few warm-up rounds first: the first opening also loads the library and comctl32's classes.
-# The tab and the dialog are timed beside their own templates created bare (--bare: the same
-# library's templates with dialog procedures that do nothing), in the same rounds and in both
-# orders, up to the window shown and painted.
-# The sheet with the tab and without any handler, in the same process and rounds, both orders.
+# Every pair is timed in the same process and rounds, in both orders: the sheet with the tab
+# and without any handler; the tab and the dialog up to shown and painted, each beside its own
+# template created bare (--bare: the same library's templates with dialog procedures that do
+# nothing); then the same openings phase by phase, with the library's own page and dialog logic
+# built into the host and every call they make timed (--timed-page, dlgphases, tabphases).
 run_host sheets repeat:3:open,cancel,open:NoHandlers,cancel \
     "repeat:$rounds:open,cancel,open:NoHandlers,cancel,open:NoHandlers,cancel,open,cancel"
 run_host pages --bare 'C:\TARV\TARVPAGE.DLL' repeat:3:open,shown:Tarvello,shown:Bare,cancel \
@@ -82,6 +84,7 @@ run_host pages --bare 'C:\TARV\TARVPAGE.DLL' repeat:3:open,shown:Tarvello,shown:
     open shown:Tarvello repeat:3:dlgshown:1026,baredialog \
     "repeat:$rounds:dlgshown:1026,baredialog,baredialog,dlgshown:1026" "dlgphases:$rounds" \
     cancel canunload "costs:$rounds"
+run_host tabs --bare 'C:\TARV\TARVPAGE.DLL' --timed-page tabphases:3 "tabphases:$rounds"
 
 # mean_of NAME N STEP: the mean of the medians of STEP where it appears twice in a repeat line.
 mean_of() { median "$@" | awk '{ sum += $1; n++ } END { if (n) printf "%.3f", sum / n }'; }
@@ -94,10 +97,19 @@ dialog=$(mean_of pages 4 dlgshown:1026)
 bare_dialog=$(mean_of pages 4 baredialog)
 unload=$(sed -n 's/^DllCanUnloadNow Tarvello: //p' "$bench/pages.log" | tail -n 1)
 costs=$(sed -n 's/^costs (median of [0-9]*, ms): //p' "$bench/pages.log" | tail -n 1)
-phases=$(sed -n 's/^phases of the dialog (median of [0-9]*, ms): //p' "$bench/pages.log" | tail -n 1)
-bare_phases=$(sed -n 's/^phases of its bare template 502 (median of [0-9]*, ms): //p' "$bench/pages.log" |
-    tail -n 1)
 load=$(cut -d' ' -f1-3 /proc/loadavg)
+
+# phases LOG WHAT: the last phase line "phases of WHAT (median of N, ms): ..." of a log.
+phases() { sed -n "s/^phases of $2 (median of [0-9]*, ms): //p" "$bench/$1.log" | tail -n 1; }
+# phase_rows MINE BARE: one row a phase, with both times and the difference; phases neither
+# window spends anything on are left out.
+phase_rows() {
+    paste -d '|' <(tr ',' '\n' <<<"${1:-not logged 0}") <(tr ',' '\n' <<<"${2:-not logged 0}") |
+        awk -F'|' '{ name = $1; sub(/^ */, "", name); n = split(name, w, " "); mine = w[n]
+            sub(/ [^ ]*$/, "", name); m = split($2, b, " "); bare = b[m]
+            if (mine + 0 != 0 || bare + 0 != 0)
+                printf "| %s | %.3f | %.3f | %.3f |\n", name, mine, bare, mine - bare }'
+}
 
 cat <<TABLE
 | Figure | Value |
@@ -118,9 +130,11 @@ cat <<TABLE
 
 | The dialog's opening by phase (median of $rounds, ms) | dialog | bare template 502 | beyond it |
 |---|---|---|---|
-$(paste -d '|' <(tr ',' '\n' <<<"${phases:-not logged 0}") <(tr ',' '\n' <<<"${bare_phases:-not logged 0}") |
-    awk -F'|' '{ name = $1; sub(/^ */, "", name); n = split(name, w, " "); mine = w[n]; sub(/ [^ ]*$/, "", name)
-        m = split($2, b, " "); bare = b[m]; printf "| %s | %.3f | %.3f | %.3f |\n", name, mine, bare, mine - bare }')
+$(phase_rows "$(phases pages 'the dialog')" "$(phases pages 'its bare template 502')")
+
+| The tab's opening by phase (median of $rounds, ms) | tab | bare template 501 | beyond it |
+|---|---|---|---|
+$(phase_rows "$(phases tabs 'the tab')" "$(phases tabs 'its bare template 501')")
 
 | What the calls cost on the bare templates (median of $rounds, ms) |
 |---|
