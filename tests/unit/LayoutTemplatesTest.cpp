@@ -1,11 +1,9 @@
 // The layout tables against the dialog templates on real windows: the English rows are the
 // rectangles of the templates the windows load, the wide rows those of the French reference
-// templates, whose controls follow the same order without identifiers. And what the template
-// reader says of the plain controls, against the windows the templates create.
+// templates, whose controls follow the same order without identifiers.
 #include "page/localisation/Layout.h"
 #include "resources/page/PageResources.h"
 #include "resources/page/RefreshResources.h"
-#include "ui/win32/TemplateControls.h"
 
 #include <gtest/gtest.h>
 
@@ -93,51 +91,6 @@ TEST(LayoutTemplatesTest, SettingsPage)
 TEST(LayoutTemplatesTest, RefreshRatesDialog)
 {
     ExpectLayouts(IDD_REFRESH_RATES, RatesLayoutEnglish, IDD_REFRESH_RATES_WIDE, RatesLayoutWide);
-}
-
-// Each plain control of a new window stands where, and shows what, its template says, enabled
-// unless the template disables it and unchecked; lists and trackbars are not plain.
-TEST(LayoutTemplatesTest, TemplateReaderDescribesTheNewWindows)
-{
-    for (int id : {IDD_SETTINGS_PAGE, IDD_REFRESH_RATES}) {
-        SCOPED_TRACE(id);
-        TemplateWindow created(id);
-        TemplateControls controls;
-        ASSERT_TRUE(controls.Read(GetModuleHandleA(0), id));
-        EXPECT_EQ((int)created.children.size(), controls.Count());
-        int plain = 0;
-        for (HWND child : created.children) {
-            const TemplateControl* control = controls.Find(GetDlgCtrlID(child));
-            ASSERT_NE(nullptr, control);
-            if (!control->plain || control->id == -1) continue;
-            ++plain;
-            RECT place = {control->x, control->y, control->cx, control->cy};
-            MapDialogRect(created.window, &place);
-            const RECT actual = created.Place(child);
-            EXPECT_EQ(place.left, actual.left) << control->id;
-            EXPECT_EQ(place.top, actual.top) << control->id;
-            EXPECT_EQ(place.left + place.right, actual.right) << control->id;
-            EXPECT_EQ(place.top + place.bottom, actual.bottom) << control->id;
-            char text[256] = "";
-            GetWindowTextA(child, text, sizeof text);
-            EXPECT_TRUE(TemplateControls::ShowsText(*control, text)) << control->id << " " << text;
-            EXPECT_EQ((control->style & WS_DISABLED) == 0, IsWindowEnabled(child) != FALSE);
-            EXPECT_EQ(BST_UNCHECKED, SendMessageA(child, BM_GETCHECK, 0, 0)) << control->id;
-        }
-        EXPECT_LT(12, plain);
-    }
-    TemplateControls dialog;
-    ASSERT_TRUE(dialog.Read(GetModuleHandleA(0), IDD_REFRESH_RATES));
-    EXPECT_FALSE(dialog.Find(IDC_RATE_640X480)->plain);
-    const TemplateControl& save = *dialog.Find(IDC_SAVE);
-    EXPECT_TRUE(TemplateControls::ShowsText(save, "&Save"));
-    for (const char* other : {"&Sav", "&Save ", "&save", ""})
-        EXPECT_FALSE(TemplateControls::ShowsText(save, other)) << other;
-    TemplateControls page;
-    ASSERT_TRUE(page.Read(GetModuleHandleA(0), IDD_SETTINGS_PAGE));
-    EXPECT_FALSE(page.Find(IDC_CLOCK_TRACKBAR)->plain);
-    EXPECT_FALSE(page.Read(GetModuleHandleA(0), 9999)) << "no such template";
-    EXPECT_EQ(0, page.Count());
 }
 
 }  // namespace

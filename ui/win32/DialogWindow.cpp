@@ -6,8 +6,6 @@ namespace tarv {
 
 INT_PTR CDialog::DoModal(HINSTANCE module, int templateId, HWND owner)
 {
-    module_ = module;
-    templateId_ = templateId;
     return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), owner, ModalDialogProc,
                            (LPARAM)this);
 }
@@ -44,13 +42,9 @@ INT_PTR CDialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 INT_PTR CDialog::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG: {
+    case WM_INITDIALOG:
         dialog_.Attach(window);
-        dialog_.BeginInitialisation(module_, templateId_);
-        const bool focus = logic_.OnInitDialog();
-        dialog_.EndInitialisation();
-        return focus ? TRUE : FALSE;
-    }
+        return logic_.OnInitDialog() ? TRUE : FALSE;
 
     case WM_COMMAND:
         // Only clicks count; Enter and Escape arrive as clicks of IDOK and IDCANCEL.

@@ -20,15 +20,6 @@ HWND Win32Dialog::Control(int id)
     return control;
 }
 
-const TemplateControl* Win32Dialog::Untouched(int id) const
-{
-    if (!initialising_) return 0;
-    for (int i = 0; i < knownControls_; ++i)
-        if (known_[i].id == id) return 0;
-    const TemplateControl* created = template_.Find(id);
-    return created && created->plain ? created : 0;
-}
-
 LRESULT Win32Dialog::Send(int id, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // What SendDlgItemMessageA does, with the control found once.
@@ -38,12 +29,7 @@ LRESULT Win32Dialog::Send(int id, UINT message, WPARAM wParam, LPARAM lParam)
 
 unsigned Win32Dialog::GetCheck(int id) { return (unsigned)Send(id, BM_GETCHECK, 0, 0); }
 
-void Win32Dialog::SetCheck(int id, unsigned state)
-{
-    // Buttons are created unchecked.
-    if (state == Unchecked && Untouched(id)) return;
-    Send(id, BM_SETCHECK, state, 0);
-}
+void Win32Dialog::SetCheck(int id, unsigned state) { Send(id, BM_SETCHECK, state, 0); }
 
 // Setting a text repaints the window, even to the text it shows: a window that already shows
 // it is left alone. A current text longer than the buffer reads back cut, one character too
@@ -62,8 +48,6 @@ static void SetWindowTextOnce(HWND window, const char* text)
 
 void Win32Dialog::SetText(int id, const char* text)
 {
-    const TemplateControl* created = Untouched(id);
-    if (created && TemplateControls::ShowsText(*created, text)) return;
     const HWND control = Control(id);
     if (control) SetWindowTextOnce(control, text);
 }
@@ -90,12 +74,7 @@ void Win32Dialog::SetUnsigned(int id, unsigned value)
 
 void Win32Dialog::SetCaption(const char* text) { SetWindowTextOnce(window_, text); }
 
-void Win32Dialog::Enable(int id, bool enabled)
-{
-    const TemplateControl* created = Untouched(id);
-    if (created && ((created->style & WS_DISABLED) == 0) == enabled) return;
-    EnableWindow(Control(id), enabled);
-}
+void Win32Dialog::Enable(int id, bool enabled) { EnableWindow(Control(id), enabled); }
 
 bool Win32Dialog::IsEnabled(int id) { return IsWindowEnabled(Control(id)) != FALSE; }
 
@@ -125,15 +104,7 @@ void Win32Dialog::MoveControl(int id, const DialogRect& dialogUnits)
     rect.right = dialogUnits.right;
     rect.bottom = dialogUnits.bottom;
     MapDialogRect(window_, &rect);
-    // A move repaints the control and what it uncovers: one already in place stays. The dialog
-    // manager maps a template's place and size each on its own.
-    if (const TemplateControl* created = Untouched(id)) {
-        RECT place = {created->x, created->y, created->cx, created->cy};
-        MapDialogRect(window_, &place);
-        if (place.left == rect.left && place.top == rect.top &&
-            place.left + place.right == rect.right && place.top + place.bottom == rect.bottom)
-            return;
-    }
+    // A move repaints the control and what it uncovers: one already in place stays.
     const HWND control = Control(id);
     RECT now;
     if (::GetWindowRect(control, &now)) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "ui/Dialog.h"
-#include "ui/win32/TemplateControls.h"
 
 #include <windows.h>
 
@@ -10,32 +9,17 @@ namespace tarv {
 
 class Win32Dialog : public Dialog {
 public:
-    Win32Dialog() : window_(0), knownControls_(0), initialising_(false) {}
+    Win32Dialog() : window_(0), knownControls_(0) {}
 
     // The window the operations go to; the dialog procedure attaches it at WM_INITDIALOG.
     void Attach(HWND window)
     {
         window_ = window;
         ForgetControls();
-        EndInitialisation();
     }
     HWND Window() const { return window_; }
     // The window's controls are gone (it is being destroyed): each is looked up afresh.
     void ForgetControls() { knownControls_ = 0; }
-
-    // Between these two the window's logic initialises it, and its controls are still as
-    // template templateId of module made them: a call that would leave a plain control as it
-    // is returns at once, without asking the window system for the control (on Wine each
-    // control looked up costs a trip to the server).
-    void BeginInitialisation(HINSTANCE module, int templateId)
-    {
-        initialising_ = template_.Read(module, templateId);
-    }
-    void EndInitialisation()
-    {
-        initialising_ = false;
-        template_.Clear();
-    }
 
     unsigned GetCheck(int id) override;
     void SetCheck(int id, unsigned state) override;
@@ -80,15 +64,10 @@ private:
     // up once: on Wine every GetDlgItem asks the server for the dialog's whole child list.
     HWND Control(int id);
     LRESULT Send(int id, UINT message, WPARAM wParam, LPARAM lParam);
-    // While the window is initialised, the plain control id as its template made it, when no
-    // call has reached it yet; otherwise null.
-    const TemplateControl* Untouched(int id) const;
 
     HWND window_;
     KnownControl known_[KnownControlSlots];
     int knownControls_;
-    bool initialising_;
-    TemplateControls template_;
 };
 
 }  // namespace tarv
