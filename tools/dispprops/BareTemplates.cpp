@@ -220,6 +220,7 @@ bool TimeBareDialog(HWND owner, ModalTimes* times)
     ArmIdleCancel(owner);
     times->start = Now();
     DialogBoxParamA(library, MAKEINTRESOURCEA(DialogTemplate), owner, NothingProc, 0);
+    times->closed = Now();
     times->init = times->initDone = initTime;
     return CancelledAtIdle(&times->shown);
 }

@@ -48,12 +48,13 @@ void ArmIdleCancel(HWND owner);
 bool CancelledAtIdle(double* when);
 
 // The times (Now) of one modal run: started, WM_INITDIALOG received and handled, shown and
-// painted.
+// painted, and gone again once cancelled (0 for a window that is not closed).
 struct ModalTimes {
     double start;
     double init;
     double initDone;
     double shown;
+    double closed;
 };
 
 // Template 502 of the library run bare and modally on owner, cancelled once shown and

@@ -296,11 +296,12 @@ TimedPage* timedPage = nullptr;
 // One opening's times, by what a phase table row shows.
 enum Row {
     Created, RowReading, RowFilling, RowLayout, RowTexts, RowSelections, RowEnabling,
-    RowTrackbar, OwnCode, Shown, Total, Rows
+    RowTrackbar, OwnCode, Shown, Total, Closed, Rows
 };
 const char* const RowNames[Rows] = {
     "windows created", "reading", "filling the lists", "layout", "texts", "selections",
     "enabling and check marks", "trackbar", "its own code", "shown and painted", "total",
+    "then cancelled and closed",
 };
 
 typedef std::vector<double> Samples[Rows];
@@ -313,6 +314,7 @@ void AddRun(const bare::ModalTimes& times, const double* spent, Samples* samples
         times.init - times.start, spent[Reading], spent[Filling], spent[Layout], spent[Texts],
         spent[Selections], spent[Enabling], spent[Trackbar], times.initDone - times.init - calls,
         times.shown - times.initDone, times.shown - times.start,
+        times.closed ? times.closed - times.shown : 0,
     };
     for (int row = 0; row < Rows; ++row) (*samples)[row].push_back(rows[row]);
 }
@@ -332,6 +334,7 @@ bool TimeDialog(HWND sheet, Samples* samples)
     bare::ArmIdleCancel(sheet);
     times.start = Now();
     runner.Run(IDD_REFRESH_RATES, timed);
+    times.closed = Now();
     if (!bare::CancelledAtIdle(&times.shown)) return false;
     AddRun(times, spent, samples);
     return true;
