@@ -69,7 +69,6 @@ median() {
             if (index(parts[i], ENVIRON["STEP"] " ") == 1) { split(parts[i], f, " "); print f[2] } }' <<<"$line"
     fi
 }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 
 # A few warm-up rounds first: the first opening also loads the library and comctl32's classes.
 # Every pair is timed in the same process and rounds, in both orders: the sheet with the tab
@@ -77,17 +76,26 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else
 # template created bare (--bare: the same library's templates with dialog procedures that do
 # nothing); then the same openings phase by phase, with the library's own page and dialog logic
 # built into the host and every call they make timed (--timed-page, dlgphases, tabphases).
-run_host sheets repeat:3:open,cancel,open:NoHandlers,cancel \
-    "repeat:$rounds:open,cancel,open:NoHandlers,cancel,open:NoHandlers,cancel,open,cancel"
+sheet_steps=open,cancel,open:NoHandlers,cancel,open:NoHandlers,cancel,open,cancel
+page_steps=open,shown:Tarvello,shown:Bare,cancel,open,shown:Bare,shown:Tarvello,cancel
+dialog_steps=dlgshown:1026,baredialog,baredialog,dlgshown:1026
+run_host sheets repeat:3:open,cancel,open:NoHandlers,cancel "rounds:$rounds:$sheet_steps"
 run_host pages --bare 'C:\TARV\TARVPAGE.DLL' repeat:3:open,shown:Tarvello,shown:Bare,cancel \
-    "repeat:$rounds:open,shown:Tarvello,shown:Bare,cancel,open,shown:Bare,shown:Tarvello,cancel" \
-    open shown:Tarvello repeat:3:dlgshown:1026,baredialog \
-    "repeat:$rounds:dlgshown:1026,baredialog,baredialog,dlgshown:1026" "dlgphases:$rounds" \
-    cancel canunload "costs:$rounds"
+    "rounds:$rounds:$page_steps" open shown:Tarvello repeat:3:dlgshown:1026,baredialog \
+    "rounds:$rounds:$dialog_steps" "dlgphases:$rounds" cancel canunload "costs:$rounds"
 run_host tabs --bare 'C:\TARV\TARVPAGE.DLL' --timed-page tabphases:3 "tabphases:$rounds"
 
 # mean_of NAME N STEP: the mean of the medians of STEP where it appears twice in a repeat line.
 mean_of() { median "$@" | awk '{ sum += $1; n++ } END { if (n) printf "%.3f", sum / n }'; }
+# paired NAME STEPS NUM DEN: round by round, the time of the steps at the positions NUM over
+# that of those at DEN (1-based, "a+b"), and the median of these ratios: a round that the
+# machine slowed down slows both sides.
+paired() {
+    sed -n "s/^round [0-9]* of $2: //p" "$bench/$1.log" |
+        awk -v num="$3" -v den="$4" '{ a = 0; b = 0; n = split(num, p, "+"); for (i = 1; i <= n; i++) a += $p[i]
+            n = split(den, q, "+"); for (i = 1; i <= n; i++) b += $q[i]; if (b > 0) print a / b }' |
+        sort -g | awk '{ v[NR] = $1 } END { if (NR) printf "%.2f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; else print "n/a" }'
+}
 
 with=$(mean_of sheets 2 open)
 without=$(mean_of sheets 2 open:NoHandlers)
@@ -118,13 +126,13 @@ cat <<TABLE
 | TARVINST.EXE | $(stat -c %s "$installer") bytes |
 | Display properties opened, with the tab (median of $rounds) | $with ms |
 | The same without any handler, in the same process and rounds | $without ms |
-| Ratio with / without | $(ratio "$with" "$without") |
+| Ratio with / without, round by round (median) | $(paired sheets "$sheet_steps" 1+7 3+5) |
 | The tab's page window created, shown and painted (median of $rounds) | $tab ms |
 | Its template 501 as a bare page (a dialog procedure that does nothing) | $bare_page ms |
-| Ratio tab / bare template | $(ratio "$tab" "$bare_page") |
+| Ratio tab / bare template, round by round (median) | $(paired pages "$page_steps" 2+7 3+6) |
 | Refresh Rates dialog, click to shown and painted, cancelled (median of $rounds) | $dialog ms |
 | Its template 502 run modally bare, the same way | $bare_dialog ms |
-| Ratio dialog / bare template | $(ratio "$dialog" "$bare_dialog") |
+| Ratio dialog / bare template, round by round (median) | $(paired pages "$dialog_steps" 1+4 2+3) |
 | DllCanUnloadNow after the sheet has closed | ${unload:-not logged} |
 | Load average while measured (1, 5, 15 min) | $load |
 

@@ -36,6 +36,7 @@
 //   repeat:N:S1,S2.. run the steps S1, S2, .. N times without logging them, then log the
 //                    median time of a whole round and of each step (QueryPerformanceCounter,
 //                    no waiting for painting); a failing step stops the repeat
+//   rounds:N:S1,S2.. the same, logging each round's step times as well
 //   dlgphases:N      with --bare: the Refresh Rates dialog's opening, phase by phase, beside
 //                    its bare template (DialogPhases.h)
 //   tabphases:N      with --bare --timed-page: the same for the tab's page in new sheets

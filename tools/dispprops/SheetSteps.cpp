@@ -155,8 +155,8 @@ bool RunStep(const std::string& step)
         if (!ClickAndCancelDialog(argument)) return false;
     } else if (verb == "resources") {
         LogResources();
-    } else if (verb == "repeat") {
-        if (!Repeat(argument)) return false;
+    } else if (verb == "repeat" || verb == "rounds") {
+        if (!Repeat(argument, verb == "rounds")) return false;
     } else if (verb == "dlgphases") {
         if (!TimeDialogPhases(argument, sheet)) return false;
     } else if (verb == "tabphases") {
