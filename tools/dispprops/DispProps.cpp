@@ -69,9 +69,11 @@
 //
 // Its rooms: Handlers (loading the pages), Sheet (the sheet and its message loop), SheetSteps
 // (the steps on the sheet), ModalSteps (message boxes and the dlg: steps), Controls (a control
-// dumped or pressed), Measurements (resources and repeat), AdvancedSheet (Windows 2000 and XP's
-// "Advanced" sheet), ShellLoader (shell32's own loading), DialogPhases (the dialog's
-// opening timed phase by phase); the log is tools/common/Log.h.
+// dumped or pressed), Measurements (resources, repeat and rounds), AdvancedSheet (Windows 2000
+// and XP's "Advanced" sheet), ShellLoader (shell32's own loading), BareTemplates (the library's
+// templates without their logic, and waiting for a modal dialog to be painted), DialogPhases
+// (the dialog's and the tab's openings timed phase by phase) with TimedCalls (the logic's calls
+// timed by kind); the log is tools/common/Log.h.
 #include "tools/common/Log.h"
 #include "tools/dispprops/BareTemplates.h"
 #include "tools/dispprops/ModalSteps.h"
