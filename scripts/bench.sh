@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Figures of the product, printed as Markdown tables: the size of both binaries; the time the
-# display properties take to open and close with the tab and without it, the tab's page window
+# display properties take to open with the tab and without any handler, the tab's page window
 # and the Refresh Rates dialog up to shown and painted, each beside its own template created
-# bare (dialog procedures that do nothing) in the same host process and the same rounds, with
-# the ratios (medians of 20 timings in the display-properties host under Wine, on a private
-# Xvfb); what moves, texts, combo fills, the version resource and registry calls cost on the
-# bare templates; the registry calls of the page and the dialog on one- and two-adapter
+# bare (dialog procedures that do nothing), each pair in the same host process and the same
+# rounds, with the ratios (medians of 40 timings in the display-properties host under Wine, on
+# a private Xvfb); the dialog's and the tab's openings phase by phase beside their bare
+# templates; what moves, texts, combo fills, the version resource and registry calls cost on
+# the bare templates; the registry calls of the page and the dialog on one- and two-adapter
 # Windows 98 PCs and one under 3dfx's 1.07.00 driver (counted natively by tools/regcount);
 # and DllCanUnloadNow once the sheet has closed. Not a test: timings depend on the machine's
 # load and on the Wine mode (scripts/lib/wine-env.sh), which are printed with them.
@@ -14,7 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 bench="$root/build/bench"
-rounds=20
+rounds=40
 
 bash scripts/setup.sh >/dev/null
 . scripts/lib/wine-env.sh
@@ -70,25 +71,36 @@ median() {
             if (index(parts[i], ENVIRON["STEP"] " ") == 1) { split(parts[i], f, " "); print f[2] } }' <<<"$line"
     fi
 }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 
 # A few warm-up rounds first: the first opening also loads the library and comctl32's classes.
-# The tab and the dialog are timed beside their own templates created bare (--bare: the same
-# library's templates with dialog procedures that do nothing), in the same rounds and in both
-# orders, up to the window shown and painted.
-run_host with-tab repeat:3:open,cancel "repeat:$rounds:open,cancel"
-run_host without-tab --panel NoHandlers repeat:3:open,cancel "repeat:$rounds:open,cancel"
+# Every pair is timed in the same process and rounds, in both orders: the sheet with the tab
+# and without any handler; the tab and the dialog up to shown and painted, each beside its own
+# template created bare (--bare: the same library's templates with dialog procedures that do
+# nothing); then the same openings phase by phase, with the library's own page and dialog logic
+# built into the host and every call they make timed (--timed-page, dlgphases, tabphases).
+sheet_steps=open,cancel,open:NoHandlers,cancel,open:NoHandlers,cancel,open,cancel
+page_steps=open,shown:Tarvello,shown:Bare,cancel,open,shown:Bare,shown:Tarvello,cancel
+dialog_steps=dlgshown:1026,baredialog,baredialog,dlgshown:1026
+run_host sheets repeat:3:open,cancel,open:NoHandlers,cancel "rounds:$rounds:$sheet_steps"
 run_host pages --bare 'C:\TARV\TARVPAGE.DLL' repeat:3:open,shown:Tarvello,shown:Bare,cancel \
-    "repeat:$rounds:open,shown:Tarvello,shown:Bare,cancel,open,shown:Bare,shown:Tarvello,cancel" \
-    open shown:Tarvello repeat:3:dlgshown:1026,baredialog \
-    "repeat:$rounds:dlgshown:1026,baredialog,baredialog,dlgshown:1026" cancel canunload \
-    "costs:$rounds"
+    "rounds:$rounds:$page_steps" open shown:Tarvello repeat:3:dlgshown:1026,baredialog \
+    "rounds:$rounds:$dialog_steps" "dlgphases:$rounds" cancel canunload "costs:$rounds"
+run_host tabs --bare 'C:\TARV\TARVPAGE.DLL' --timed-page tabphases:3 "tabphases:$rounds"
 
 # mean_of NAME N STEP: the mean of the medians of STEP where it appears twice in a repeat line.
 mean_of() { median "$@" | awk '{ sum += $1; n++ } END { if (n) printf "%.3f", sum / n }'; }
+# paired NAME STEPS NUM DEN: round by round, the time of the steps at the positions NUM over
+# that of those at DEN (1-based, "a+b"), and the median of these ratios: a round that the
+# machine slowed down slows both sides.
+paired() {
+    sed -n "s/^round [0-9]* of $2: //p" "$bench/$1.log" |
+        awk -v num="$3" -v den="$4" '{ a = 0; b = 0; n = split(num, p, "+"); for (i = 1; i <= n; i++) a += $p[i]
+            n = split(den, q, "+"); for (i = 1; i <= n; i++) b += $q[i]; if (b > 0) print a / b }' |
+        sort -g | awk '{ v[NR] = $1 } END { if (NR) printf "%.2f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; else print "n/a" }'
+}
 
-with=$(median with-tab 2 round)
-without=$(median without-tab 2 round)
+with=$(mean_of sheets 2 open)
+without=$(mean_of sheets 2 open:NoHandlers)
 tab=$(mean_of pages 2 shown:Tarvello)
 bare_page=$(mean_of pages 2 shown:Bare)
 dialog=$(mean_of pages 4 dlgshown:1026)
@@ -97,23 +109,43 @@ unload=$(sed -n 's/^DllCanUnloadNow Tarvello: //p' "$bench/pages.log" | tail -n 
 costs=$(sed -n 's/^costs (median of [0-9]*, ms): //p' "$bench/pages.log" | tail -n 1)
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 
+# phases LOG WHAT: the last phase line "phases of WHAT (median of N, ms): ..." of a log.
+phases() { sed -n "s/^phases of $2 (median of [0-9]*, ms): //p" "$bench/$1.log" | tail -n 1; }
+# phase_rows MINE BARE: one row a phase, with both times and the difference; phases neither
+# window spends anything on are left out.
+phase_rows() {
+    paste -d '|' <(tr ',' '\n' <<<"${1:-not logged 0}") <(tr ',' '\n' <<<"${2:-not logged 0}") |
+        awk -F'|' '{ name = $1; sub(/^ */, "", name); n = split(name, w, " "); mine = w[n]
+            sub(/ [^ ]*$/, "", name); m = split($2, b, " "); bare = b[m]
+            if (mine + 0 != 0 || bare + 0 != 0)
+                printf "| %s | %.3f | %.3f | %.3f |\n", name, mine, bare, mine - bare }'
+}
+
 cat <<TABLE
 | Figure | Value |
 |---|---|
 | TARVPAGE.DLL | $(stat -c %s "$dll") bytes |
 | TARVINST.EXE | $(stat -c %s "$installer") bytes |
-| Display properties opened and closed, with the tab (median of $rounds) | $with ms |
-| The same without the tab | $without ms |
-| Ratio with / without | $(ratio "$with" "$without") |
+| Display properties opened, with the tab (median of $rounds) | $with ms |
+| The same without any handler, in the same process and rounds | $without ms |
+| Ratio with / without, round by round (median) | $(paired sheets "$sheet_steps" 1+7 3+5) |
 | The tab's page window created, shown and painted (median of $rounds) | $tab ms |
 | Its template 501 as a bare page (a dialog procedure that does nothing) | $bare_page ms |
-| Ratio tab / bare template | $(ratio "$tab" "$bare_page") |
+| Ratio tab / bare template, round by round (median) | $(paired pages "$page_steps" 2+7 3+6) |
 | Refresh Rates dialog, click to shown and painted, cancelled (median of $rounds) | $dialog ms |
 | Its template 502 run modally bare, the same way | $bare_dialog ms |
-| Ratio dialog / bare template | $(ratio "$dialog" "$bare_dialog") |
+| Ratio dialog / bare template, round by round (median) | $(paired pages "$dialog_steps" 1+4 2+3) |
 | DllCanUnloadNow after the sheet has closed | ${unload:-not logged} |
 | Load average while measured (1, 5, 15 min) | $load |
 | Wine mode | $TARV_WINE_MODE |
+
+| The dialog's opening by phase (median of $rounds, ms) | dialog | bare template 502 | beyond it |
+|---|---|---|---|
+$(phase_rows "$(phases pages 'the dialog')" "$(phases pages 'its bare template 502')")
+
+| The tab's opening by phase (median of $rounds, ms) | tab | bare template 501 | beyond it |
+|---|---|---|---|
+$(phase_rows "$(phases tabs 'the tab')" "$(phases tabs 'its bare template 501')")
 
 | What the calls cost on the bare templates (median of $rounds, ms) |
 |---|

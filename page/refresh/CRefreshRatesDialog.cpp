@@ -103,9 +103,9 @@ bool CRefreshRatesDialog::ApplyLanguage()
     dialog_.SetCaption(LoadSetString(strings_, stringBase, CaptionString, textBuffer,
                                      sizeof textBuffer));
     SetLocalisedTexts(strings_, dialog_, stringBase, &GroupText, 1, textBuffer, sizeof textBuffer);
-    const int itemIds[SpecialItemCount] = {IDS_ITEM_ADAPTER, IDS_ITEM_DEFAULT, IDS_ITEM_OPTIMAL};
     for (int i = 0; i < SpecialItemCount; ++i)
-        LoadSetString(strings_, stringBase, itemIds[i], itemTexts[i], sizeof itemTexts[i]);
+        LoadSetString(strings_, stringBase, SpecialItemStrings[i], itemTexts[i],
+                      sizeof itemTexts[i]);
     SetLocalisedTexts(strings_, dialog_, stringBase, ControlTexts, ControlTextCount, textBuffer,
                       sizeof textBuffer);
 
@@ -169,13 +169,12 @@ void CRefreshRatesDialog::FillRateCombo(int i)
         dialog_.ComboSetCurSel(entry.comboId, ComboError);
         return;
     }
+    // A list not filled since its window was created is still the template's empty one.
+    if (filledStringBase[i] >= 0) dialog_.ComboResetContent(entry.comboId);
     filledStringBase[i] = stringBase;
     CopyText(filledRates[i], sizeof filledRates[i], entry.offeredRates);
-    dialog_.ComboResetContent(entry.comboId);
-    for (int k = 0; k < SpecialItemCount; ++k) {
-        strings_.LoadText(stringBase + SpecialItemStrings[k], textBuffer, sizeof textBuffer);
-        dialog_.ComboAddString(entry.comboId, textBuffer);
-    }
+    // The special items in the words ApplyLanguage has just loaded.
+    for (int k = 0; k < SpecialItemCount; ++k) dialog_.ComboAddString(entry.comboId, itemTexts[k]);
     OfferedRateItems items = SplitOfferedRates(entry.offeredRates);
     char item[OfferedRatesSize];
     while (items.Next(item, sizeof item)) dialog_.ComboAddString(entry.comboId, item);

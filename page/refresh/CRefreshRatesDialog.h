@@ -44,9 +44,10 @@ public:
     void ShowStoredRates();
     // Every list counts as never filled.
     void ForgetFilledLists();
-    // Gives mode i's list the special items and the offered rates, emptying it first; a list
-    // that already holds exactly those items keeps them and only loses its selection, which
-    // is what emptying and filling it again would leave.
+    // Gives mode i's list the special items (itemTexts) and the offered rates, emptying it
+    // first unless it is a new window's empty list; a list that already holds exactly those
+    // items keeps them and only loses its selection, which is what emptying and filling it
+    // again would leave.
     void FillRateCombo(int i);
     void SelectStoredRate(const ModeEntry& entry);
     void UpdateDepthRadios(int depth);

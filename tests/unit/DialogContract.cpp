@@ -62,6 +62,17 @@ void ExpectComboBoxBehaviour(Dialog& dialog, int combo, const CallSite& site)
     EXPECT_EQ(ComboError, dialog.ComboGetLBText(combo, 0, &buffer[0], 16));
 }
 
+void ExpectTextBehaviour(Dialog& dialog, int control, const CallSite& site)
+{
+    CallerTrace trace(site);
+    char shown[16];
+    for (unsigned value : {0u, 4294967295u}) {
+        dialog.SetUnsigned(control, value);
+        dialog.GetText(control, shown, sizeof shown);
+        EXPECT_EQ(std::to_string(value), shown) << "unsigned, every digit";
+    }
+}
+
 void ExpectRadioButtonBehaviour(Dialog& dialog, int first, int last, const CallSite& site)
 {
     CallerTrace trace(site);

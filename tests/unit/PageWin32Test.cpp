@@ -355,6 +355,7 @@ struct ModalTestLogic : DialogLogic {
     bool OnInitDialog() override
     {
         ExpectComboBoxBehaviour(window, IDC_TEST_COMBO);
+        ExpectTextBehaviour(window, IDC_TEST_RADIO_FIRST);
         ExpectRadioButtonBehaviour(window, IDC_TEST_RADIO_FIRST, IDC_TEST_RADIO_LAST);
         ExpectWindowPlacement(window);
         HWND self = window.Window();

@@ -12,6 +12,7 @@ TEST(HeadlessDialogTest, BehavesLikeTheRealControls)
 {
     HeadlessDialog dialog;
     ExpectComboBoxBehaviour(dialog, 100);
+    ExpectTextBehaviour(dialog, 101);
     ExpectRadioButtonBehaviour(dialog, 101, 103);
     ExpectWindowPlacement(dialog);
 }

@@ -16,13 +16,19 @@ const int PageTemplate = 501;
 const int DialogTemplate = 502;
 
 HMODULE library = nullptr;
-HHOOK idleHook = nullptr;
-bool armed = false;  // the next modal dialog is cancelled at its first idle
+HWND idleOwner = nullptr;      // the owner whose window procedure watches for the idle
+WNDPROC ownerProc = nullptr;   // its own procedure
+bool armed = false;            // the next modal dialog is cancelled at its first idle
+double idleTime = 0;           // when it was (Now)
+double initTime = 0;           // the last WM_INITDIALOG of a bare template (Now)
 
 // What Windows does for a template with no logic: focus to the first control, nothing else.
 INT_PTR CALLBACK NothingProc(HWND window, UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_INITDIALOG) return TRUE;
+    if (message == WM_INITDIALOG) {
+        initTime = Now();
+        return TRUE;
+    }
     // The modal copy must still end when it is cancelled, as any dialog does.
     if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL &&
         !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
@@ -32,24 +38,21 @@ INT_PTR CALLBACK NothingProc(HWND window, UINT message, WPARAM wParam, LPARAM)
     return FALSE;
 }
 
-// A modal loop sends WM_ENTERIDLE to the owner once its queue is empty, that is once the
-// dialog has been shown and every part of it painted.
-LRESULT CALLBACK IdleProc(int code, WPARAM wParam, LPARAM lParam)
+// A modal loop shows its dialog the first time its queue is empty and then sends
+// WM_ENTERIDLE to the owner; the dialog and its controls are painted there and then, before
+// the cancel is posted. The owner's procedure is replaced while it waits, rather than hooking
+// every message of the thread: on Wine a hook costs each message a trip to the server, which
+// would weigh on the dialogs timed.
+LRESULT CALLBACK IdleOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && armed && call->message == WM_ENTERIDLE &&
-        call->wParam == MSGF_DIALOGBOX) {
+    if (armed && message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX) {
         armed = false;
-        PostMessageA(reinterpret_cast<HWND>(call->lParam), WM_COMMAND, IDCANCEL, 0);
+        const HWND dialog = reinterpret_cast<HWND>(lParam);
+        RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        idleTime = Now();
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }
-    return CallNextHookEx(idleHook, code, wParam, lParam);
-}
-
-void ArmIdleCancel()
-{
-    if (!idleHook)
-        idleHook = SetWindowsHookExA(WH_CALLWNDPROC, IdleProc, nullptr, GetCurrentThreadId());
-    armed = true;
+    return CallWindowProcA(ownerProc, window, message, wParam, lParam);
 }
 
 void PaintNow(HWND window)
@@ -58,15 +61,6 @@ void PaintNow(HWND window)
 }
 
 // ---- costs -----------------------------------------------------------------------------
-
-double Now()
-{
-    static LARGE_INTEGER frequency = {};
-    if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 template <typename Work>
 double MedianOf(int rounds, Work work)
@@ -189,6 +183,48 @@ void Costs(HWND sheet, int rounds, void (*log)(const char*, ...))
 
 }  // namespace
 
+double Now()
+{
+    static LARGE_INTEGER frequency = {};
+    if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void ArmIdleCancel(HWND owner)
+{
+    idleOwner = owner;
+    ownerProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(IdleOwnerProc)));
+    armed = true;
+}
+
+bool CancelledAtIdle(double* when)
+{
+    SetWindowLongPtrA(idleOwner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownerProc));
+    const bool cancelled = !armed;
+    armed = false;
+    if (cancelled && when) *when = idleTime;
+    return cancelled;
+}
+
+HMODULE Library() { return library; }
+
+const char BarePageTitle[] = "Bare";
+
+double LastInitTime() { return initTime; }
+
+bool TimeBareDialog(HWND owner, ModalTimes* times)
+{
+    ArmIdleCancel(owner);
+    times->start = Now();
+    DialogBoxParamA(library, MAKEINTRESOURCEA(DialogTemplate), owner, NothingProc, 0);
+    times->closed = Now();
+    times->init = times->initDone = initTime;
+    return CancelledAtIdle(&times->shown);
+}
+
 bool TakeOption(int argc, char** argv, int* index)
 {
     if (strcmp(argv[*index], "--bare") != 0 || *index + 1 >= argc) return false;
@@ -206,7 +242,7 @@ void AddPages(HINSTANCE, std::vector<HPROPSHEETPAGE>* pages)
     page.hInstance = library;
     page.pszTemplate = MAKEINTRESOURCEA(PageTemplate);
     page.pfnDlgProc = NothingProc;
-    page.pszTitle = "Bare";
+    page.pszTitle = BarePageTitle;
     pages->push_back(CreatePropertySheetPageA(&page));
 }
 
@@ -229,11 +265,10 @@ bool RunStep(const std::string& step, HWND sheet, bool* ok, void (*log)(const ch
             *ok = false;
             return true;
         }
-        ArmIdleCancel();
+        ArmIdleCancel(sheet);  // the dialog's owner: the page's top-level window
         SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(button));
-        *ok = !armed;
-        armed = false;
+        *ok = CancelledAtIdle(nullptr);
         if (!*ok) log("dlgshown: clicking %d opened no dialog", id);
     } else if (verb == "baredialog") {
         if (!library || !sheet) {
@@ -241,10 +276,9 @@ bool RunStep(const std::string& step, HWND sheet, bool* ok, void (*log)(const ch
             *ok = false;
             return true;
         }
-        ArmIdleCancel();
+        ArmIdleCancel(sheet);
         DialogBoxParamA(library, MAKEINTRESOURCEA(DialogTemplate), sheet, NothingProc, 0);
-        *ok = !armed;
-        armed = false;
+        *ok = CancelledAtIdle(nullptr);
     } else if (verb == "costs") {
         if (!library) {
             log("costs: no --bare library");

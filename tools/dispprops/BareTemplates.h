@@ -29,4 +29,36 @@ void AddPages(HINSTANCE host, std::vector<HPROPSHEETPAGE>* pages);
 // *ok tells whether the step succeeded; log writes a line.
 bool RunStep(const std::string& step, HWND sheet, bool* ok, void (*log)(const char*, ...));
 
+// The library given with --bare, or null.
+HMODULE Library();
+
+// The title of the bare page.
+extern const char BarePageTitle[];
+
+// When a bare template last received WM_INITDIALOG (Now).
+double LastInitTime();
+
+// Milliseconds from QueryPerformanceCounter.
+double Now();
+
+// The next modal dialog owned by owner is cancelled once it is shown and painted (when its
+// message loop first runs idle). CancelledAtIdle, after the run, tells whether it was, and
+// when (Now).
+void ArmIdleCancel(HWND owner);
+bool CancelledAtIdle(double* when);
+
+// The times (Now) of one modal run: started, WM_INITDIALOG received and handled, shown and
+// painted, and gone again once cancelled (0 for a window that is not closed).
+struct ModalTimes {
+    double start;
+    double init;
+    double initDone;
+    double shown;
+    double closed;
+};
+
+// Template 502 of the library run bare and modally on owner, cancelled once shown and
+// painted; false when it never came up.
+bool TimeBareDialog(HWND owner, ModalTimes* times);
+
 }  // namespace bare

@@ -20,6 +20,7 @@
 //                    closes is destroyed, as a modeless sheet's owner must do
 //   close            destroy the sheet window (as when its process ends it)
 //   open             open the display properties again (another sheet in the same process)
+//   open:PANEL       the same with the handlers of PANEL instead of --panel's, this time only
 //   dump             every control of the current page: id, class, text, state, rectangle
 //   canunload        DllCanUnloadNow of every handler library that is loaded
 //   freeunused       CoFreeUnusedLibraries, then whether each handler library is loaded
@@ -35,6 +36,10 @@
 //   repeat:N:S1,S2.. run the steps S1, S2, .. N times without logging them, then log the
 //                    median time of a whole round and of each step (QueryPerformanceCounter,
 //                    no waiting for painting); a failing step stops the repeat
+//   rounds:N:S1,S2.. the same, logging each round's step times as well
+//   dlgphases:N      with --bare: the Refresh Rates dialog's opening, phase by phase, beside
+//                    its bare template (DialogPhases.h)
+//   tabphases:N      with --bare --timed-page: the same for the tab's page in new sheets
 // A step may open a modal dialog (the page's "&Refresh Rates..." button does): the dlg: steps
 // that follow it act on that dialog, one at a time from a timer while its modal loop runs.
 // Each waits for the thread's enabled top-level dialog (not the sheet, not a message box):
@@ -56,14 +61,19 @@
 // the host's own, titled "Blank", after the handlers' pages, to compare page creation with),
 // --shell-loader (the handlers' pages come from shell32's SHCreatePropSheetExtArray over the
 // panel's key, as the display applet has them loaded, instead of the host's own loading),
-// --bare LIBRARY (the library's own templates without their logic: BareTemplates.h).
+// --bare LIBRARY (the library's own templates without their logic: BareTemplates.h),
+// --timed-page (with --bare: a page "Timed", the tab's page built in the host from the
+// library's resources with every call timed: DialogPhases.h).
 // Posing as Windows 2000 or XP it shows the "Display" handlers' pages in an "Advanced" sheet
 // over a top-level sheet with only the "Settings" page, as those systems do.
 //
 // Its rooms: Handlers (loading the pages), Sheet (the sheet and its message loop), SheetSteps
 // (the steps on the sheet), ModalSteps (message boxes and the dlg: steps), Controls (a control
-// dumped or pressed), Measurements (resources and repeat), AdvancedSheet (Windows 2000 and XP's
-// "Advanced" sheet), ShellLoader (shell32's own loading); the log is tools/common/Log.h.
+// dumped or pressed), Measurements (resources, repeat and rounds), AdvancedSheet (Windows 2000
+// and XP's "Advanced" sheet), ShellLoader (shell32's own loading), BareTemplates (the library's
+// templates without their logic, and waiting for a modal dialog to be painted), DialogPhases
+// (the dialog's and the tab's openings timed phase by phase) with TimedCalls (the logic's calls
+// timed by kind); the log is tools/common/Log.h.
 #include "tools/common/Log.h"
 #include "tools/dispprops/BareTemplates.h"
 #include "tools/dispprops/ModalSteps.h"
@@ -99,6 +109,8 @@ int main(int argc, char** argv)
             sheetOptions.blankPage = true;
         } else if (option == "--shell-loader") {
             sheetOptions.shellLoader = true;
+        } else if (option == "--timed-page") {
+            sheetOptions.timedPage = true;
         } else if (bare::TakeOption(argc, argv, &first)) {
         } else if (option == "--no-open") {
             open = false;

@@ -72,7 +72,7 @@ void LogResources()
               static_cast<unsigned long>(gdi), static_cast<unsigned long>(user), HeapBusyBytes());
 }
 
-bool Repeat(const std::string& argument)
+bool Repeat(const std::string& argument, bool logRounds)
 {
     size_t colon = argument.find(':');
     int rounds = atoi(argument.c_str());
@@ -103,6 +103,15 @@ bool Repeat(const std::string& argument)
             if (!ok) LogAlways("repeat: %s failed in round %d", body[i].c_str(), round + 1);
         }
         roundTimes.push_back(Milliseconds(roundStart, stepEnd));
+        if (logRounds && ok) {
+            std::string times;
+            for (size_t i = 0; i < body.size(); ++i) {
+                char part[32];
+                snprintf(part, sizeof part, "%s%.3f", i ? " " : "", stepTimes[i].back());
+                times += part;
+            }
+            LogAlways("round %d of %s: %s", round + 1, list.c_str(), times.c_str());
+        }
     }
     tools::SetLogQuiet(false);
     std::string medians;

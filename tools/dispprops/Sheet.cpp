@@ -3,6 +3,7 @@
 #include "tools/common/Log.h"
 #include "tools/dispprops/AdvancedSheet.h"
 #include "tools/dispprops/BareTemplates.h"
+#include "tools/dispprops/DialogPhases.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -77,6 +78,7 @@ void OpenDisplayProperties()
         pages.push_back(CreatePropertySheetPageA(&blank));
     }
     bare::AddPages(hostInstance, &pages);
+    if (sheetOptions.timedPage) AddTimedPage(&pages);
 
     PROPSHEETHEADERA header = {};
     header.dwSize = PROPSHEETHEADERA_V1_SIZE;

@@ -16,6 +16,7 @@ struct SheetOptions {
     bool refusePages = false;       // --refuse-pages
     bool blankPage = false;         // --blank-page
     bool shellLoader = false;       // --shell-loader: shell32 loads the handlers
+    bool timedPage = false;         // --timed-page
 };
 
 extern SheetOptions sheetOptions;

@@ -2,6 +2,7 @@
 
 #include "tools/common/Log.h"
 #include "tools/dispprops/Controls.h"
+#include "tools/dispprops/DialogPhases.h"
 #include "tools/dispprops/Measurements.h"
 #include "tools/dispprops/ModalSteps.h"
 #include "tools/dispprops/BareTemplates.h"
@@ -129,7 +130,11 @@ bool RunStep(const std::string& step)
         DestroySheet();
         Log("sheet destroyed");
     } else if (verb == "open") {
+        // open:PANEL reads that panel's handlers for this opening only.
+        const std::string panel = sheetOptions.panel;
+        if (!argument.empty()) sheetOptions.panel = argument;
         OpenDisplayProperties();
+        sheetOptions.panel = panel;
     } else if (verb == "dump") {
         DumpControls();
     } else if (verb == "canunload") {
@@ -150,8 +155,12 @@ bool RunStep(const std::string& step)
         if (!ClickAndCancelDialog(argument)) return false;
     } else if (verb == "resources") {
         LogResources();
-    } else if (verb == "repeat") {
-        if (!Repeat(argument)) return false;
+    } else if (verb == "repeat" || verb == "rounds") {
+        if (!Repeat(argument, verb == "rounds")) return false;
+    } else if (verb == "dlgphases") {
+        if (!TimeDialogPhases(argument, sheet)) return false;
+    } else if (verb == "tabphases") {
+        if (!TimePagePhases(argument)) return false;
     } else if (bool done = false; bare::RunStep(step, sheet, &done, Log)) {
         if (!done) return false;
     } else {

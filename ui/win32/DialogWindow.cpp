@@ -64,6 +64,11 @@ INT_PTR CDialog::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
 
     case WM_NOTIFY:
         return OnNotify(window, (const NMHDR*)lParam);
+
+    case WM_NCDESTROY:
+        // Its controls are gone; their handles may soon name other windows.
+        dialog_.ForgetControls();
+        return FALSE;
     }
     return FALSE;
 }

@@ -6,44 +6,77 @@
 
 namespace tarv {
 
+HWND Win32Dialog::Control(int id)
+{
+    for (int i = 0; i < knownControls_; ++i)
+        if (known_[i].id == id) return known_[i].window;
+    const HWND control = GetDlgItem(window_, id);
+    // A missing control is asked for again next time, as GetDlgItem itself would be.
+    if (control && knownControls_ < KnownControlSlots) {
+        known_[knownControls_].id = id;
+        known_[knownControls_].window = control;
+        ++knownControls_;
+    }
+    return control;
+}
+
 LRESULT Win32Dialog::Send(int id, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return SendDlgItemMessageA(window_, id, message, wParam, lParam);
+    // What SendDlgItemMessageA does, with the control found once.
+    const HWND control = Control(id);
+    return control ? SendMessageA(control, message, wParam, lParam) : 0;
 }
 
 unsigned Win32Dialog::GetCheck(int id) { return (unsigned)Send(id, BM_GETCHECK, 0, 0); }
 
 void Win32Dialog::SetCheck(int id, unsigned state) { Send(id, BM_SETCHECK, state, 0); }
 
-// Setting a text repaints the control, even to the text it shows: a control that already
-// shows it is left alone. A current text longer than the buffer reads back cut, one character
-// too long to equal any text short enough to be compared.
-void Win32Dialog::SetText(int id, const char* text)
+// Setting a text repaints the window, even to the text it shows: a window that already shows
+// it is left alone. A current text longer than the buffer reads back cut, one character too
+// long to equal any text short enough to be compared.
+static void SetWindowTextOnce(HWND window, const char* text)
 {
     char shown[256];
     const unsigned length = TextLength(text);
     if (length + 1 < sizeof shown) {
         shown[0] = 0;
-        GetDlgItemTextA(window_, id, shown, (int)sizeof shown);
+        SendMessageA(window, WM_GETTEXT, sizeof shown, (LPARAM)shown);
         if (TextEquals(shown, text)) return;
     }
-    SetDlgItemTextA(window_, id, text);
+    SendMessageA(window, WM_SETTEXT, 0, (LPARAM)text);
+}
+
+void Win32Dialog::SetText(int id, const char* text)
+{
+    const HWND control = Control(id);
+    if (control) SetWindowTextOnce(control, text);
 }
 
 void Win32Dialog::GetText(int id, char* buffer, unsigned size)
 {
     if (size == 0) return;
     buffer[0] = 0;
-    GetDlgItemTextA(window_, id, buffer, (int)size);
+    Send(id, WM_GETTEXT, size, (LPARAM)buffer);
 }
 
-void Win32Dialog::SetUnsigned(int id, unsigned value) { SetDlgItemInt(window_, id, value, FALSE); }
+void Win32Dialog::SetUnsigned(int id, unsigned value)
+{
+    // The digits SetDlgItemInt would write, but only where they are not shown already.
+    char digits[12];
+    unsigned at = sizeof digits - 1;
+    digits[at] = 0;
+    do {
+        digits[--at] = (char)('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    SetText(id, digits + at);
+}
 
-void Win32Dialog::SetCaption(const char* text) { SetWindowTextA(window_, text); }
+void Win32Dialog::SetCaption(const char* text) { SetWindowTextOnce(window_, text); }
 
-void Win32Dialog::Enable(int id, bool enabled) { EnableWindow(GetDlgItem(window_, id), enabled); }
+void Win32Dialog::Enable(int id, bool enabled) { EnableWindow(Control(id), enabled); }
 
-bool Win32Dialog::IsEnabled(int id) { return IsWindowEnabled(GetDlgItem(window_, id)) != FALSE; }
+bool Win32Dialog::IsEnabled(int id) { return IsWindowEnabled(Control(id)) != FALSE; }
 
 void Win32Dialog::Show(int id, bool shown) { ShowWindow(GetDlgItem(window_, id), shown ? SW_SHOW : SW_HIDE); }
 
@@ -74,7 +107,7 @@ void Win32Dialog::MoveControl(int id, const DialogRect& dialogUnits)
     rect.bottom = dialogUnits.bottom;
     MapDialogRect(window_, &rect);
     // A move repaints the control and what it uncovers: one already in place stays.
-    const HWND control = GetDlgItem(window_, id);
+    const HWND control = Control(id);
     RECT now;
     if (::GetWindowRect(control, &now)) {
         MapWindowPoints(0, window_, (POINT*)&now, 2);
@@ -91,7 +124,7 @@ bool Win32Dialog::CursorInControl(int id)
     POINT cursor;
     RECT rect;
     if (!GetCursorPos(&cursor)) return false;
-    if (!::GetWindowRect(GetDlgItem(window_, id), &rect)) return false;
+    if (!::GetWindowRect(Control(id), &rect)) return false;
     return PtInRect(&rect, cursor) != FALSE;
 }
 

@@ -9,11 +9,17 @@ namespace tarv {
 
 class Win32Dialog : public Dialog {
 public:
-    Win32Dialog() : window_(0) {}
+    Win32Dialog() : window_(0), knownControls_(0) {}
 
     // The window the operations go to; the dialog procedure attaches it at WM_INITDIALOG.
-    void Attach(HWND window) { window_ = window; }
+    void Attach(HWND window)
+    {
+        window_ = window;
+        ForgetControls();
+    }
     HWND Window() const { return window_; }
+    // The window's controls are gone (it is being destroyed): each is looked up afresh.
+    void ForgetControls() { knownControls_ = 0; }
 
     unsigned GetCheck(int id) override;
     void SetCheck(int id, unsigned state) override;
@@ -48,9 +54,21 @@ public:
     void ShowMessage(const char* text, const char* caption, unsigned style) override;
 
 private:
+    // Enough for every control of the largest template.
+    static const int KnownControlSlots = 64;
+    struct KnownControl {
+        int id;
+        HWND window;
+    };
+
+    // The control's window, or null. A control lives as long as its dialog, so each is looked
+    // up once: on Wine every GetDlgItem asks the server for the dialog's whole child list.
+    HWND Control(int id);
     LRESULT Send(int id, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window_;
+    KnownControl known_[KnownControlSlots];
+    int knownControls_;
 };
 
 }  // namespace tarv
