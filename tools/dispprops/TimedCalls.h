@@ -41,6 +41,7 @@ public:
     void SetCaption(const char* text) override { Span s(spent_, Texts); in_.SetCaption(text); }
     void Enable(int id, bool enabled) override { Span s(spent_, Enabling); in_.Enable(id, enabled); }
     bool IsEnabled(int id) override { Span s(spent_, Enabling); return in_.IsEnabled(id); }
+    void Show(int id, bool shown) override { Span s(spent_, Enabling); in_.Show(id, shown); }
     void TrackbarClearTics(int id, bool redraw) override
     {
         Span s(spent_, Trackbar);
