@@ -109,12 +109,21 @@ e2e_language() {
     e2e_wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
+# Imports one REGEDIT4 file of $E2E_DIR. In WoW64 mode the 32-bit regedit has once in a few
+# hundred imports answered a failure for a file it imports the next time: a second try is
+# made, and said in the log.
+e2e_import() {
+    e2e_wine regedit /s "C:\\e2e\\$1" && return 0
+    echo "    | regedit failed to import $1; trying once more"
+    e2e_wine regedit /s "C:\\e2e\\$1"
+}
+
 e2e_seed() {
     local file base
     for file in "$@"; do
         base=$(basename "$file")
         cp "$file" "$E2E_DIR/$base"
-        e2e_wine regedit /s "C:\\e2e\\$base" || check "import $base" false
+        e2e_import "$base" || check "import $base" false
     done
 }
 
@@ -129,7 +138,7 @@ e2e_seed_pc() {
 # e2e_seed_text NAME: imports the REGEDIT4 sections given on stdin (without the header line).
 e2e_seed_text() {
     { printf 'REGEDIT4\n\n'; cat; } >"$E2E_DIR/$1.reg"
-    e2e_wine regedit /s "C:\\e2e\\$1.reg" || check "import $1" false
+    e2e_import "$1.reg" || check "import $1" false
 }
 
 # Runs the host on a virtual desktop (without a window manager every hidden window would stall
