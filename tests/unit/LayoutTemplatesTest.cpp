@@ -4,12 +4,13 @@
 #include "page/localisation/Layout.h"
 #include "resources/page/PageResources.h"
 #include "resources/page/RefreshResources.h"
+#include "ui/win32/Win32Dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <cstdlib>
+#include <utility>
 #include <vector>
 
 using namespace tarv;
@@ -45,6 +46,34 @@ const ControlPlacement* RowOf(const LayoutTable& table, int id)
     return nullptr;
 }
 
+// How far a control's list drops, in pixels; 0 for a control without one.
+int DropHeight(HWND control)
+{
+    RECT dropped = {0, 0, 0, 0};
+    SendMessageA(control, CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)&dropped);
+    return dropped.bottom - dropped.top;
+}
+
+// Counts the moves the controls are sent: a control left in place is not even asked.
+std::vector<std::pair<HWND, WNDPROC>> countedControls;
+int movesSent = 0;
+
+LRESULT CALLBACK CountMoves(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_WINDOWPOSCHANGING) ++movesSent;
+    for (const auto& counted : countedControls)
+        if (counted.first == control) return CallWindowProcA(counted.second, control, message, wParam, lParam);
+    return DefWindowProcA(control, message, wParam, lParam);
+}
+
+bool SamePlace(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Through the window layer, the English table leaves every control of the loaded template where
+// the dialog manager put it, lists dropping as far as before; the wide table then puts each one
+// exactly where the reference template has its counterpart.
 void ExpectLayouts(int loadedTemplate, const LayoutTable& english, int referenceTemplate,
                    const LayoutTable& wide)
 {
@@ -52,33 +81,38 @@ void ExpectLayouts(int loadedTemplate, const LayoutTable& english, int reference
     ASSERT_NE(nullptr, loaded.window);
     ASSERT_NE(nullptr, reference.window);
     ASSERT_EQ(loaded.children.size(), reference.children.size());
+    std::vector<RECT> created;
+    std::vector<int> drops;
+    for (HWND child : loaded.children) {
+        created.push_back(loaded.Place(child));
+        drops.push_back(DropHeight(child));
+    }
+    Win32Dialog dialog;
+    dialog.Attach(loaded.window);
+    countedControls.clear();
+    for (HWND child : loaded.children)
+        countedControls.push_back({child, (WNDPROC)SetWindowLongPtrA(child, GWLP_WNDPROC, (LONG_PTR)CountMoves)});
+    movesSent = 0;
+    ApplyLayout(dialog, english);
+    EXPECT_EQ(0, movesSent);
+    for (size_t i = 0; i < loaded.children.size(); ++i) {
+        HWND child = loaded.children[i];
+        EXPECT_TRUE(SamePlace(created[i], loaded.Place(child))) << "moved: " << GetDlgCtrlID(child);
+        EXPECT_EQ(drops[i], DropHeight(child)) << GetDlgCtrlID(child);
+    }
+    ApplyLayout(dialog, wide);
     int rowsSeen = 0;
     for (size_t i = 0; i < loaded.children.size(); ++i) {
         const int id = GetDlgCtrlID(loaded.children[i]);
         const int referenceId = GetDlgCtrlID(reference.children[i]);
         EXPECT_TRUE(referenceId == 0xFFFF || (referenceId == IDOK && id == IDOK)) << id;
-        const ControlPlacement* narrow = RowOf(english, id);
-        const ControlPlacement* broad = RowOf(wide, id);
-        if (!narrow || !broad) continue;  // never moved
+        const bool moved = RowOf(english, id) != nullptr;
+        EXPECT_EQ(moved, RowOf(wide, id) != nullptr) << id;
+        if (!moved) continue;
         ++rowsSeen;
-        const struct {
-            TemplateWindow& window;
-            const ControlPlacement& row;
-        } checks[] = {{loaded, *narrow}, {reference, *broad}};
-        for (const auto& check : checks) {
-            RECT expected = {check.row.x, check.row.y, check.row.x + check.row.width,
-                             check.row.y + check.row.height};
-            MapDialogRect(check.window.window, &expected);
-            RECT actual = check.window.Place(check.window.children[i]);
-            // The templates' lists are taller: they carry their drop-down height.
-            if (check.row.height == 12) actual.bottom = expected.bottom;
-            // Templates scale width and height, MapDialogRect both edges: a pixel apart at most.
-            const int off = abs(expected.left - actual.left) + abs(expected.top - actual.top);
-            const int size = abs((expected.right - expected.left) - (actual.right - actual.left)) +
-                             abs((expected.bottom - expected.top) - (actual.bottom - actual.top));
-            EXPECT_TRUE(off == 0 && size <= 2) << "control " << id << " in template "
-                << (&check.window == &loaded ? loadedTemplate : referenceTemplate);
-        }
+        EXPECT_TRUE(SamePlace(reference.Place(reference.children[i]), loaded.Place(loaded.children[i])))
+            << "control " << id << " not where template " << referenceTemplate << " has it";
+        EXPECT_EQ(drops[i], DropHeight(loaded.children[i])) << id;
     }
     EXPECT_EQ(english.count, rowsSeen);
 }

@@ -285,17 +285,19 @@ TEST_F(PropertyPageTest, DialogOperationsWorkOnTheLiveControls)
 
 TEST_F(PropertyPageTest, MoveControlTakesDialogUnits)
 {
+    // Place and size converted each on their own, as dialog creation does.
     DialogRect wide = {143, 158, 238, 167};
     dialog.MoveControl(IDC_PRODUCT_LINE, wide);
-    RECT expected = {143, 158, 238, 167};
-    MapDialogRect(window, &expected);
+    RECT origin = {143, 158, 0, 0}, size = {95, 9, 0, 0};
+    MapDialogRect(window, &origin);
+    MapDialogRect(window, &size);
     RECT actual;
     GetWindowRect(Control(IDC_PRODUCT_LINE), &actual);
     MapWindowPoints(0, window, (POINT*)&actual, 2);
-    EXPECT_EQ(expected.left, actual.left);
-    EXPECT_EQ(expected.top, actual.top);
-    EXPECT_EQ(expected.right, actual.right);
-    EXPECT_EQ(expected.bottom, actual.bottom);
+    EXPECT_EQ(origin.left, actual.left);
+    EXPECT_EQ(origin.top, actual.top);
+    EXPECT_EQ(size.left, actual.right - actual.left);
+    EXPECT_EQ(size.top, actual.bottom - actual.top);
 }
 
 // A move or a text repaints the control; one already in place or showing the text is left

@@ -78,7 +78,7 @@ void Win32Dialog::Enable(int id, bool enabled) { EnableWindow(Control(id), enabl
 
 bool Win32Dialog::IsEnabled(int id) { return IsWindowEnabled(Control(id)) != FALSE; }
 
-void Win32Dialog::Show(int id, bool shown) { ShowWindow(GetDlgItem(window_, id), shown ? SW_SHOW : SW_HIDE); }
+void Win32Dialog::Show(int id, bool shown) { ShowWindow(Control(id), shown ? SW_SHOW : SW_HIDE); }
 
 void Win32Dialog::TrackbarClearTics(int id, bool redraw) { Send(id, TBM_CLEARTICS, redraw, 0); }
 
@@ -98,22 +98,33 @@ void Win32Dialog::TrackbarSetPos(int id, bool redraw, int position) { Send(id, T
 
 int Win32Dialog::TrackbarGetPos(int id) { return (int)Send(id, TBM_GETPOS, 0, 0); }
 
+// A drop-down combo box keeps its closed height whatever height it is moved with, and a height
+// below that does not change how far its list drops.
+static bool IsDropDownCombo(HWND control)
+{
+    char className[16];
+    if (!GetClassNameA(control, className, sizeof className)) return false;
+    return TextEqualsNoCase(className, "ComboBox") &&
+           (GetWindowLongA(control, GWL_STYLE) & 3) != CBS_SIMPLE;
+}
+
 void Win32Dialog::MoveControl(int id, const DialogRect& dialogUnits)
 {
-    RECT rect;
-    rect.left = dialogUnits.left;
-    rect.top = dialogUnits.top;
-    rect.right = dialogUnits.right;
-    rect.bottom = dialogUnits.bottom;
-    MapDialogRect(window_, &rect);
+    // Position and size are converted each on their own, as the dialog manager places a
+    // template's controls, so a rectangle equal to the template's leaves its control in place.
+    RECT origin = {dialogUnits.left, dialogUnits.top, 0, 0};
+    RECT size = {dialogUnits.right - dialogUnits.left, dialogUnits.bottom - dialogUnits.top, 0, 0};
+    MapDialogRect(window_, &origin);
+    MapDialogRect(window_, &size);
+    const RECT rect = {origin.left, origin.top, origin.left + size.left, origin.top + size.top};
     // A move repaints the control and what it uncovers: one already in place stays.
     const HWND control = Control(id);
     RECT now;
     if (::GetWindowRect(control, &now)) {
         MapWindowPoints(0, window_, (POINT*)&now, 2);
-        if (now.left == rect.left && now.top == rect.top && now.right == rect.right &&
-            now.bottom == rect.bottom)
-            return;
+        const bool placed = now.left == rect.left && now.top == rect.top && now.right == rect.right;
+        if (placed && now.bottom == rect.bottom) return;
+        if (placed && now.bottom > rect.bottom && IsDropDownCombo(control)) return;
     }
     ::MoveWindow(control, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  TRUE);
