@@ -51,8 +51,9 @@ public:
     virtual void TrackbarSetPos(int id, bool redraw, int position) = 0;
     virtual int TrackbarGetPos(int id) = 0;
 
-    // Moves a control to a rectangle given in dialog units of the window's font
-    // (MapDialogRect, then MoveWindow with repaint).
+    // Moves a control to a rectangle given in dialog units of the window's font, place and
+    // size each converted as dialog creation converts a template's (MapDialogRect), then
+    // MoveWindow with repaint; a control already there is left alone.
     virtual void MoveControl(int id, const DialogRect& dialogUnits) = 0;
 
     // Whether the mouse cursor lies now inside the control's screen rectangle
