@@ -9,12 +9,6 @@ namespace tarv {
 
 static bool On(int value) { return value != 0; }
 
-static AdapterSetting AdapterSettingFromText(const char* text)
-{
-    return TextEquals(text, AdapterSettingText(OptimalRefreshRate)) ? OptimalRefreshRate
-                                                                    : DefaultRefreshRate;
-}
-
 bool ReachesDriverValues(const SettingsModel& loaded)
 {
     return IsNtFlavour(loaded.osFlavor) ||

@@ -2,7 +2,6 @@
 
 #include "page/localisation/Language.h"
 #include "page/localisation/LocalisedTexts.h"
-#include "page/localisation/LocalisedTexts.h"
 #include "resources/page/PageResources.h"
 #include "text/Text.h"
 

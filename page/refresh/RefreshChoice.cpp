@@ -44,4 +44,9 @@ const char* AdapterSettingText(AdapterSetting setting)
     return setting == OptimalRefreshRate ? OptimalText : DefaultText;
 }
 
+AdapterSetting AdapterSettingFromText(const char* text)
+{
+    return TextEquals(text, OptimalText) ? OptimalRefreshRate : DefaultRefreshRate;
+}
+
 }  // namespace tarv

@@ -41,5 +41,7 @@ void FormatChoiceText(RefreshChoice choice, char* text, unsigned size);
 
 // "0" for the default refresh rate, "-1" for the optimal one.
 const char* AdapterSettingText(AdapterSetting setting);
+// The setting a "RefreshRate" text stands for: optimal only when it is exactly "-1".
+AdapterSetting AdapterSettingFromText(const char* text);
 
 }  // namespace tarv

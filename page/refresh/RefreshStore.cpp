@@ -75,10 +75,12 @@ AdapterSetting ReadAdapterDefault(Registry& registry, int instance)
     if (registry.OpenKey(HiveLocalMachine, path, KeyQueryValue, &key) != RegSuccess)
         return DefaultRefreshRate;
     char text[ModeReadSize];
-    bool optimal = ReadTextValue(registry, key, RefreshRateValue, text, sizeof text) &&
-                   TextEquals(text, AdapterSettingText(OptimalRefreshRate));
+    const AdapterSetting setting =
+        ReadTextValue(registry, key, RefreshRateValue, text, sizeof text)
+            ? AdapterSettingFromText(text)
+            : DefaultRefreshRate;
     registry.CloseKey(key);
-    return optimal ? OptimalRefreshRate : DefaultRefreshRate;
+    return setting;
 }
 
 bool KeyRefusedWriting(Registry& registry, const char* path)
