@@ -6,12 +6,16 @@
 
 namespace tarv {
 
-static const char DisplayClassKey[] = "System\\CurrentControlSet\\Services\\Class\\Display\\";
+static const char DisplayClassKey[] = "System\\CurrentControlSet\\Services\\Class\\Display";
 static const char DriverDescValue[] = "DriverDesc";
+static const unsigned AllInstances = (1u << MaxAdapters) - 1;
+// Far more subkeys than any display class holds; a list that long is not trusted.
+static const unsigned long MaxListedSubkeys = 1024;
 
 void BuildInstanceKeyPath(int instance, char* path, unsigned size)
 {
     CopyText(path, size, DisplayClassKey);
+    AppendText(path, size, "\\");
     char number[16];
     FormatDecimal4(number, sizeof number, instance);
     AppendText(path, size, number);
@@ -37,6 +41,48 @@ ProbeResult ProbeDisplayInstance(Registry& registry, int instance, const char* m
     return result;
 }
 
+int InstanceOfKeyName(const char* name)
+{
+    int number = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (name[i] < '0' || name[i] > '9') return -1;
+        number = number * 10 + (name[i] - '0');
+    }
+    return name[4] == 0 ? number : -1;
+}
+
+// One bit for each instance 0 to 15 that has a class key. Listing the class costs a call per
+// key it holds, where probing costs one per number whether its key is there or not; where the
+// list cannot be read, every number is taken as there, to be probed.
+static unsigned ListedInstances(Registry& registry)
+{
+    RegKey key = 0;
+    const RegResult opened =
+        registry.OpenKey(HiveLocalMachine, DisplayClassKey, KeyEnumerateSubKeys, &key);
+    if (opened == RegFileNotFound) return 0;
+    if (opened != RegSuccess) return AllInstances;
+    unsigned listed = 0;
+    char name[256];
+    unsigned long index = 0;
+    for (;; ++index) {
+        if (index == MaxListedSubkeys) {
+            listed = AllInstances;
+            break;
+        }
+        const RegResult result = registry.EnumKey(key, index, name, sizeof name);
+        if (result == RegNoMoreItems) break;
+        if (result == RegMoreData) continue;  // too long a name to be an instance
+        if (result != RegSuccess) {
+            listed = AllInstances;
+            break;
+        }
+        const int instance = InstanceOfKeyName(name);
+        if (instance >= 0 && instance < MaxAdapters) listed |= 1u << instance;
+    }
+    registry.CloseKey(key);
+    return listed;
+}
+
 void AdapterList::ResetAdapters()
 {
     for (int slot = 0; slot < MaxAdapters; ++slot) adapters[slot] = -1;
@@ -51,8 +97,10 @@ int FindAdapterInstances(Registry& registry, const char* marker, AdapterList* li
     list->ResetAdapters();
     bool bound[BindableInstances];
     FindVsa100Bindings(registry, bound);
+    const unsigned listed = ListedInstances(registry);
     int found = 0;
     for (int instance = 0; instance < MaxAdapters; ++instance) {
+        if (!(listed & (1u << instance))) continue;
         const ProbeResult probe = ProbeDisplayInstance(registry, instance, marker, style);
         if (probe == ProbeMatch || (bound[instance] && probe != ProbeNoKey))
             list->adapters[found++] = instance;

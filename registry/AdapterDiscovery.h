@@ -39,13 +39,17 @@ const ProbeStyle InstallerProbe = {KeyRead, 256};
 // "System\CurrentControlSet\Services\Class\Display\" + the instance as four decimal digits.
 void BuildInstanceKeyPath(int instance, char* path, unsigned size);
 
+// The instance a key name stands for: exactly four decimal digits ("0012" is 12), else -1.
+int InstanceOfKeyName(const char* name);
+
 ProbeResult ProbeDisplayInstance(Registry& registry, int instance, const char* marker,
                                  const ProbeStyle& style = PageProbe);
 
 // Resets list and fills it, in ascending order, with every instance 0 to 15 whose
 // "DriverDesc" contains marker or that a VSA-100 board is bound to in Enum\PCI (read once,
 // before the probes; a binding to an instance without a class key counts for nothing).
-// Returns the number found.
+// Only the instances the display class lists are probed; where the list cannot be read, all
+// sixteen are. Returns the number found.
 int FindAdapterInstances(Registry& registry, const char* marker, AdapterList* list,
                          const ProbeStyle& style = PageProbe);
 

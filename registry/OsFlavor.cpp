@@ -17,8 +17,12 @@ OsFlavor DetectOsFlavor(PlatformQueries& platform, Registry& registry)
     VersionRecord record = {0, 0, 0, 0};
     bool known = platform.GetVersionRecord(&record);
     OsFlavor flavour = FlavorFromVersion(known, record);
-    if (ReadForceValue(registry, ForceNT4Value) != 0) flavour = WinNT4;
-    if (ReadForceValue(registry, ForceNT5Value) != 0) flavour = WinNT5;
+    // Both read through one opening of the key; "ForceNT5" wins when both are set.
+    RegKey key;
+    if (!OpenProductSettingsForReading(registry, &key)) return flavour;
+    if (ReadForceValue(registry, key, ForceNT4Value) != 0) flavour = WinNT4;
+    if (ReadForceValue(registry, key, ForceNT5Value) != 0) flavour = WinNT5;
+    registry.CloseKey(key);
     return flavour;
 }
 

@@ -1,5 +1,6 @@
 #include "registry/PciBinding.h"
 
+#include "registry/AdapterDiscovery.h"
 #include "registry/RegistryValues.h"
 #include "text/Text.h"
 
@@ -16,13 +17,7 @@ const unsigned PciPathSize = sizeof PciEnumKey + 2 * PciNameSize + 2;
 int DisplayInstanceOfDriver(const char* driver)
 {
     const char* digits = AfterPrefixNoCase(driver, DisplayDriverPrefix);
-    if (!digits) return -1;
-    int number = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (digits[i] < '0' || digits[i] > '9') return -1;
-        number = number * 10 + (digits[i] - '0');
-    }
-    return digits[4] == 0 ? number : -1;
+    return digits ? InstanceOfKeyName(digits) : -1;
 }
 
 // "VEN_121A&DEV_0009", alone or followed by "&SUBSYS_..." and the rest of the device name.

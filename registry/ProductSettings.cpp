@@ -32,9 +32,9 @@ long ReadProductSetting(Registry& registry, const char* name, unsigned bufferSiz
     return value;
 }
 
-long ReadForceValue(Registry& registry, const char* name)
+long ReadForceValue(Registry& registry, RegKey key, const char* name)
 {
-    return ReadProductSetting(registry, name, ForceReadSize, 0);
+    return ReadProductNumber(registry, key, name, ForceReadSize, 0);
 }
 
 bool WriteProductSetting(Registry& registry, const char* name, long value)

@@ -48,8 +48,8 @@ long ReadProductNumber(Registry& registry, RegKey key, const char* name, unsigne
 long ReadProductSetting(Registry& registry, const char* name, unsigned bufferSize,
                         long defaultValue);
 
-// "ForceNT4" or "ForceNT5": 0 when the key or value is missing.
-long ReadForceValue(Registry& registry, const char* name);
+// "ForceNT4" or "ForceNT5" from the open key: 0 when the value is missing.
+long ReadForceValue(Registry& registry, RegKey key, const char* name);
 
 // Writes one number with "%d" to the existing key; nothing happens when the key is absent.
 bool WriteProductSetting(Registry& registry, const char* name, long value);
