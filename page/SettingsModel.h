@@ -13,7 +13,7 @@
 namespace tarv {
 
 const unsigned ModelNameSize = 80;  // 79 characters and the terminator
-const char LimitMessageCaption[] = "Tarvo";
+inline constexpr char LimitMessageCaption[] = "Tarvo";
 
 // adapters, adapterCount and currentAdapter come from AdapterList; on Windows NT the list
 // stays empty (count 0, current -1, every slot -1).

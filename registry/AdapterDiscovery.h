@@ -8,7 +8,7 @@ namespace tarv {
 const int MaxAdapters = 16;
 
 // What every user of the discovery looks for in "DriverDesc", case and all.
-const char AdapterMarker[] = "Voodoo5";
+inline constexpr char AdapterMarker[] = "Voodoo5";
 
 // Display-class instance numbers of matching adapters, ascending, -1 in every unused slot.
 // The page, the Refresh Rates dialog and the installer each hold one.

@@ -6,20 +6,20 @@
 
 namespace tarv {
 
-const char GrxclockValue[] = "Grxclock";
-const char GraphicsClockingValue[] = "GraphicsClocking";
-const char GlideSwapIntervalValue[] = "FX_GLIDE_SWAPINTERVAL";
-const char Ssth3SwapIntervalValue[] = "SSTH3_SWAPINTERVAL";
+inline constexpr char GrxclockValue[] = "Grxclock";
+inline constexpr char GraphicsClockingValue[] = "GraphicsClocking";
+inline constexpr char GlideSwapIntervalValue[] = "FX_GLIDE_SWAPINTERVAL";
+inline constexpr char Ssth3SwapIntervalValue[] = "SSTH3_SWAPINTERVAL";
 
 // Swap intervals are only ever written as this text; their presence alone switches the
 // driver's wait for the vertical retrace off.
-const char SwapIntervalOffText[] = "0";
+inline constexpr char SwapIntervalOffText[] = "0";
 
-const char Nt4ServiceKey[] = "SYSTEM\\CurrentControlSet\\Services\\Voodoo5\\Device0";
-const char Nt5ServiceKey[] = "SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0";
-const char NtGlideKey[] = "SYSTEM\\CurrentControlSet\\Services\\3Dfx\\Device0\\Glide";
+inline constexpr char Nt4ServiceKey[] = "SYSTEM\\CurrentControlSet\\Services\\Voodoo5\\Device0";
+inline constexpr char Nt5ServiceKey[] = "SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0";
+inline constexpr char NtGlideKey[] = "SYSTEM\\CurrentControlSet\\Services\\3Dfx\\Device0\\Glide";
 // Never read or written by the page; the installer clears it on removal.
-const char NtD3DKey[] = "SYSTEM\\CurrentControlSet\\Services\\3Dfx\\Device0\\D3D";
+inline constexpr char NtD3DKey[] = "SYSTEM\\CurrentControlSet\\Services\\3Dfx\\Device0\\D3D";
 
 enum DriverSetting {
     GraphicsClockSetting,      // Win9x: "Grxclock" text; NT: "GraphicsClocking" REG_DWORD

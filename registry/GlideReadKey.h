@@ -10,14 +10,14 @@
 
 namespace tarv {
 
-const char Nt5GlideReadKey[] = "SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0\\glide";
+inline constexpr char Nt5GlideReadKey[] = "SYSTEM\\CurrentControlSet\\Services\\3dfxvs\\Device0\\glide";
 // Where the device map names on NT 4.0 with the Voodoo5 driver: its service's own Device0.
-const char Nt4UsualGlideReadKey[] = "SYSTEM\\CurrentControlSet\\Services\\Voodoo5\\Device0\\glide";
+inline constexpr char Nt4UsualGlideReadKey[] = "SYSTEM\\CurrentControlSet\\Services\\Voodoo5\\Device0\\glide";
 // Read only: the hardware tree belongs to the system and is never written.
-const char VideoDeviceMapKey[] = "HARDWARE\\DEVICEMAP\\VIDEO";
-const char PrimaryVideoDeviceValue[] = "\\Device\\Video0";
+inline constexpr char VideoDeviceMapKey[] = "HARDWARE\\DEVICEMAP\\VIDEO";
+inline constexpr char PrimaryVideoDeviceValue[] = "\\Device\\Video0";
 // The NT object-manager form of an HKEY_LOCAL_MACHINE path, compared without case.
-const char MachineRegistryPrefix[] = "\\REGISTRY\\Machine\\";
+inline constexpr char MachineRegistryPrefix[] = "\\REGISTRY\\Machine\\";
 
 // The second home of "FX_GLIDE_SWAPINTERVAL" on Windows NT, besides the 3Dfx service's key.
 // False when there is none: on the Windows 95 family (Glide reads the instance key there), and

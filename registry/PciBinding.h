@@ -10,9 +10,9 @@
 
 namespace tarv {
 
-const char PciEnumKey[] = "Enum\\PCI";
+inline constexpr char PciEnumKey[] = "Enum\\PCI";
 // 3dfx's vendor number and the VSA-100 chip; Voodoo3 (DEV_0005) and Banshee (DEV_0003) differ.
-const char Vsa100DevicePrefix[] = "VEN_121A&DEV_0009";
+inline constexpr char Vsa100DevicePrefix[] = "VEN_121A&DEV_0009";
 
 const int BindableInstances = 16;  // display-class instances 0 to 15, as the adapter list holds
 

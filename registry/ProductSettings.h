@@ -9,22 +9,22 @@
 
 namespace tarv {
 
-const char ProductSettingsKey[] = "Software\\Tarvello";
+inline constexpr char ProductSettingsKey[] = "Software\\Tarvello";
 // Its one subkey: the copy of what the user last saved (page/RememberedSettings.h). Created by
 // the page only under a product key that exists; removal deletes it before its parent.
-const char RememberedSettingsKey[] = "Software\\Tarvello\\Remembered";
+inline constexpr char RememberedSettingsKey[] = "Software\\Tarvello\\Remembered";
 
-const char LowerLimitValue[] = "LowerLimit";
-const char UpperLimitValue[] = "UpperLimit";
-const char ModelValue[] = "Model";
-const char DefaultClockValue[] = "DefaultClock";
-const char EnableClockValue[] = "EnableClock";
-const char ColorDepthValue[] = "ColorDepth";
-const char LinkAllColorDepthsValue[] = "LinkAllColorDepths";
-const char Force95Value[] = "Force95";
-const char Force98Value[] = "Force98";
-const char ForceNT4Value[] = "ForceNT4";
-const char ForceNT5Value[] = "ForceNT5";
+inline constexpr char LowerLimitValue[] = "LowerLimit";
+inline constexpr char UpperLimitValue[] = "UpperLimit";
+inline constexpr char ModelValue[] = "Model";
+inline constexpr char DefaultClockValue[] = "DefaultClock";
+inline constexpr char EnableClockValue[] = "EnableClock";
+inline constexpr char ColorDepthValue[] = "ColorDepth";
+inline constexpr char LinkAllColorDepthsValue[] = "LinkAllColorDepths";
+inline constexpr char Force95Value[] = "Force95";
+inline constexpr char Force98Value[] = "Force98";
+inline constexpr char ForceNT4Value[] = "ForceNT4";
+inline constexpr char ForceNT5Value[] = "ForceNT5";
 
 // Read buffer sizes: a stored text that does not fit, terminator included, reads as missing.
 const unsigned PageLoadReadSize = 256;  // the values the page reads at load
@@ -34,7 +34,7 @@ const unsigned DialogReadSize = 64;     // "ColorDepth", "LinkAllColorDepths"
 // Defaults of values that are missing (the clock limits and clocks in ClockLimits.h); the
 // installer records the same depth.
 const int DefaultColorDepth = 8;
-const char DefaultModelName[] = "Unknown";
+inline constexpr char DefaultModelName[] = "Unknown";
 
 // Opens the key for reading; false (and *key 0) when it is absent.
 bool OpenProductSettingsForReading(Registry& registry, RegKey* key);

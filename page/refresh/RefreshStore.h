@@ -15,7 +15,7 @@
 
 namespace tarv {
 
-const char RefreshRateValue[] = "RefreshRate";
+inline constexpr char RefreshRateValue[] = "RefreshRate";
 
 // Fits the longest mode key path of any instance, depth and table name.
 const unsigned RefreshKeyPathSize = 128;
