@@ -76,6 +76,10 @@ void ExpectTextBehaviour(Dialog& dialog, int control, const CallSite& site)
 void ExpectRadioButtonBehaviour(Dialog& dialog, int first, int last, const CallSite& site)
 {
     CallerTrace trace(site);
+    // Checked through its group and then cleared on its own, a button shows clear.
+    dialog.CheckRadioButton(first, last, last);
+    dialog.SetCheck(last, Unchecked);
+    EXPECT_EQ(Unchecked, dialog.GetCheck(last));
     for (int checked : {first + 1, last, first}) {
         dialog.CheckRadioButton(first, last, checked);
         for (int id = first; id <= last; ++id)

@@ -4,6 +4,7 @@
 #include "page/localisation/Layout.h"
 #include "resources/page/PageResources.h"
 #include "resources/page/RefreshResources.h"
+#include "ui/win32/DialogTemplate.h"
 #include "ui/win32/Win32Dialog.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,47 @@ TEST(LayoutTemplatesTest, SettingsPage)
 TEST(LayoutTemplatesTest, RefreshRatesDialog)
 {
     ExpectLayouts(IDD_REFRESH_RATES, RatesLayoutEnglish, IDD_REFRESH_RATES_WIDE, RatesLayoutWide);
+}
+
+// What the template reader takes from each template is what the dialog manager made of it; a
+// control whose identifier others share is never relied on.
+TEST(LayoutTemplatesTest, TemplateReaderAgreesWithTheCreatedControls)
+{
+    const HMODULE module = GetModuleHandleA(0);
+    TemplateControl controls[64];
+    for (int id : {IDD_SETTINGS_PAGE, IDD_REFRESH_RATES, IDD_SETTINGS_PAGE_WIDE, IDD_REFRESH_RATES_WIDE}) {
+        SCOPED_TRACE(id);
+        TemplateWindow created(id);
+        const bool wide = id == IDD_SETTINGS_PAGE_WIDE || id == IDD_REFRESH_RATES_WIDE;  // French texts
+        const int count = ReadDialogTemplate(module, id, controls, 64);
+        ASSERT_EQ((int)created.children.size(), count);
+        for (int i = 0; i < count; ++i) {
+            const TemplateControl& control = controls[i];
+            const HWND child = created.children[i];
+            EXPECT_EQ(GetDlgCtrlID(child), control.id);
+            const DWORD states = WS_VISIBLE | WS_DISABLED;
+            EXPECT_EQ(GetWindowLongA(child, GWL_STYLE) & states, control.style & states) << control.id;
+            char text[128], className[32];
+            GetWindowTextA(child, text, sizeof text);
+            GetClassNameA(child, className, sizeof className);
+            RECT origin = {control.x, control.y, 0, 0}, size = {control.cx, control.cy, 0, 0};
+            MapDialogRect(created.window, &origin);
+            MapDialogRect(created.window, &size);
+            const RECT place = {origin.left, origin.top, origin.left + size.left, origin.top + size.top};
+            // A combo box's closed height is its own.
+            if (_stricmp(className, "ComboBox") != 0)
+                EXPECT_TRUE(SamePlace(place, created.Place(child))) << control.id;
+            const bool buttonOrStatic = _stricmp(className, "Button") == 0 || _stricmp(className, "Static") == 0;
+            EXPECT_EQ(buttonOrStatic, control.classAtom == ButtonClassAtom || control.classAtom == StaticClassAtom)
+                << control.id;
+            if (buttonOrStatic && !wide) EXPECT_TRUE(TemplateTextIs(control, text)) << text;
+            bool shared = false;
+            for (int j = 0; j < count; ++j) shared = shared || (j != i && controls[j].id == control.id);
+            EXPECT_EQ(!shared, control.trusted) << control.id;
+        }
+    }
+    EXPECT_EQ(0, ReadDialogTemplate(module, 12345, controls, 64)) << "no such template";
+    EXPECT_EQ(0, ReadDialogTemplate(module, IDD_SETTINGS_PAGE, controls, 3)) << "more controls than slots";
 }
 
 }  // namespace

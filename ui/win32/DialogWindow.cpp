@@ -6,6 +6,8 @@ namespace tarv {
 
 INT_PTR CDialog::DoModal(HINSTANCE module, int templateId, HWND owner)
 {
+    module_ = module;
+    templateId_ = templateId;
     return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), owner, ModalDialogProc,
                            (LPARAM)this);
 }
@@ -43,7 +45,7 @@ INT_PTR CDialog::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
 {
     switch (message) {
     case WM_INITDIALOG:
-        dialog_.Attach(window);
+        dialog_.Attach(window, module_, templateId_);
         return logic_.OnInitDialog() ? TRUE : FALSE;
 
     case WM_COMMAND:

@@ -15,7 +15,10 @@ namespace tarv {
 class CDialog {
 public:
     // dialog is the window wrapper the logic works through; each new window is attached to it.
-    CDialog(DialogLogic& logic, Win32Dialog& dialog) : dialog_(dialog), logic_(logic) {}
+    CDialog(DialogLogic& logic, Win32Dialog& dialog)
+        : dialog_(dialog), module_(0), templateId_(0), logic_(logic)
+    {
+    }
     virtual ~CDialog() {}
 
     // Runs the dialog of templateId in module modally, owned by owner (may be null), and returns
@@ -33,6 +36,9 @@ protected:
     virtual INT_PTR OnNotify(HWND, const NMHDR*) { return FALSE; }
 
     Win32Dialog& dialog_;
+    // The template the next window is created from.
+    HINSTANCE module_;
+    int templateId_;
 
 private:
     // Keeps created with the window at WM_INITDIALOG, then routes every message to the object

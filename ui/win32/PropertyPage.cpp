@@ -15,6 +15,8 @@ CPropertyPage::CPropertyPage(HINSTANCE module, int templateId, PropertyPageLogic
                              Win32Dialog& dialog)
     : CDialog(logic, dialog), logic_(logic), releaseHandler_(0)
 {
+    module_ = module;
+    templateId_ = templateId;
     ZeroMemory(&description_, sizeof description_);
     description_.dwSize = Windows95PageSize;
     description_.dwFlags = PSP_USECALLBACK;

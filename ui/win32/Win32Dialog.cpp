@@ -6,6 +6,22 @@
 
 namespace tarv {
 
+void Win32Dialog::Attach(HWND window, HINSTANCE module, int templateId)
+{
+    window_ = window;
+    ForgetControls();
+    if (module) templateControls_ = ReadDialogTemplate(module, templateId, template_, KnownControlSlots);
+}
+
+const TemplateControl* Win32Dialog::Untouched(int id) const
+{
+    for (int i = 0; i < knownControls_; ++i)
+        if (known_[i].id == id) return 0;
+    for (int i = 0; i < templateControls_; ++i)
+        if (template_[i].id == id) return template_[i].trusted ? &template_[i] : 0;
+    return 0;
+}
+
 HWND Win32Dialog::Control(int id)
 {
     for (int i = 0; i < knownControls_; ++i)
@@ -29,7 +45,16 @@ LRESULT Win32Dialog::Send(int id, UINT message, WPARAM wParam, LPARAM lParam)
 
 unsigned Win32Dialog::GetCheck(int id) { return (unsigned)Send(id, BM_GETCHECK, 0, 0); }
 
-void Win32Dialog::SetCheck(int id, unsigned state) { Send(id, BM_SETCHECK, state, 0); }
+void Win32Dialog::SetCheck(int id, unsigned state)
+{
+    // A button that does not check itself when clicked starts clear and stays so until told.
+    const TemplateControl* created = Untouched(id);
+    if (created && state == BST_UNCHECKED && created->classAtom == ButtonClassAtom) {
+        const DWORD kind = created->style & BS_TYPEMASK;
+        if (kind == BS_CHECKBOX || kind == BS_RADIOBUTTON || kind == BS_3STATE) return;
+    }
+    Send(id, BM_SETCHECK, state, 0);
+}
 
 // Setting a text repaints the window, even to the text it shows: a window that already shows
 // it is left alone. A current text longer than the buffer reads back cut, one character too
@@ -48,6 +73,11 @@ static void SetWindowTextOnce(HWND window, const char* text)
 
 void Win32Dialog::SetText(int id, const char* text)
 {
+    // Only the program changes a button's or a static text's text.
+    const TemplateControl* created = Untouched(id);
+    if (created && (created->classAtom == ButtonClassAtom || created->classAtom == StaticClassAtom) &&
+        TemplateTextIs(*created, text))
+        return;
     const HWND control = Control(id);
     if (control) SetWindowTextOnce(control, text);
 }
@@ -74,11 +104,21 @@ void Win32Dialog::SetUnsigned(int id, unsigned value)
 
 void Win32Dialog::SetCaption(const char* text) { SetWindowTextOnce(window_, text); }
 
-void Win32Dialog::Enable(int id, bool enabled) { EnableWindow(Control(id), enabled); }
+void Win32Dialog::Enable(int id, bool enabled)
+{
+    const TemplateControl* created = Untouched(id);
+    if (created && ((created->style & WS_DISABLED) == 0) == enabled) return;
+    EnableWindow(Control(id), enabled);
+}
 
 bool Win32Dialog::IsEnabled(int id) { return IsWindowEnabled(Control(id)) != FALSE; }
 
-void Win32Dialog::Show(int id, bool shown) { ShowWindow(Control(id), shown ? SW_SHOW : SW_HIDE); }
+void Win32Dialog::Show(int id, bool shown)
+{
+    const TemplateControl* created = Untouched(id);
+    if (created && ((created->style & WS_VISIBLE) != 0) == shown) return;
+    ShowWindow(Control(id), shown ? SW_SHOW : SW_HIDE);
+}
 
 void Win32Dialog::TrackbarClearTics(int id, bool redraw) { Send(id, TBM_CLEARTICS, redraw, 0); }
 
@@ -110,6 +150,10 @@ static bool IsDropDownCombo(HWND control)
 
 void Win32Dialog::MoveControl(int id, const DialogRect& dialogUnits)
 {
+    const TemplateControl* created = Untouched(id);
+    if (created && created->x == dialogUnits.left && created->y == dialogUnits.top &&
+        created->x + created->cx == dialogUnits.right && created->y + created->cy == dialogUnits.bottom)
+        return;
     // Position and size are converted each on their own, as the dialog manager places a
     // template's controls, so a rectangle equal to the template's leaves its control in place.
     RECT origin = {dialogUnits.left, dialogUnits.top, 0, 0};
@@ -167,6 +211,9 @@ void Win32Dialog::ComboSetCurSel(int id, int index) { Send(id, CB_SETCURSEL, (WP
 
 void Win32Dialog::CheckRadioButton(int firstId, int lastId, int checkId)
 {
+    // The buttons change without being looked up here: their template no longer tells.
+    for (int i = 0; i < templateControls_; ++i)
+        if (template_[i].id >= firstId && template_[i].id <= lastId) template_[i].trusted = false;
     ::CheckRadioButton(window_, firstId, lastId, checkId);
 }
 

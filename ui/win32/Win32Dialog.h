@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/Dialog.h"
+#include "ui/win32/DialogTemplate.h"
 
 #include <windows.h>
 
@@ -9,17 +10,18 @@ namespace tarv {
 
 class Win32Dialog : public Dialog {
 public:
-    Win32Dialog() : window_(0), knownControls_(0) {}
+    Win32Dialog() : window_(0), knownControls_(0), templateControls_(0) {}
 
-    // The window the operations go to; the dialog procedure attaches it at WM_INITDIALOG.
-    void Attach(HWND window)
-    {
-        window_ = window;
-        ForgetControls();
-    }
+    // The window the operations go to; the dialog procedure attaches it at WM_INITDIALOG, with
+    // the template of module it was just created from, when there is one.
+    void Attach(HWND window, HINSTANCE module = 0, int templateId = 0);
     HWND Window() const { return window_; }
     // The window's controls are gone (it is being destroyed): each is looked up afresh.
-    void ForgetControls() { knownControls_ = 0; }
+    void ForgetControls()
+    {
+        knownControls_ = 0;
+        templateControls_ = 0;
+    }
 
     unsigned GetCheck(int id) override;
     void SetCheck(int id, unsigned state) override;
@@ -65,10 +67,16 @@ private:
     // up once: on Wine every GetDlgItem asks the server for the dialog's whole child list.
     HWND Control(int id);
     LRESULT Send(int id, UINT message, WPARAM wParam, LPARAM lParam);
+    // A control no call has reached yet, as its template gave it; null for any other. Until a
+    // call finds it, it shows what the template says, and a call that would leave it so is
+    // skipped without looking for it.
+    const TemplateControl* Untouched(int id) const;
 
     HWND window_;
     KnownControl known_[KnownControlSlots];
     int knownControls_;
+    TemplateControl template_[KnownControlSlots];
+    int templateControls_;
 };
 
 }  // namespace tarv
