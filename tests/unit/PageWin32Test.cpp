@@ -144,7 +144,8 @@ TEST_F(PropertyPageTest, ControlsFollowTheTemplate)
         LONG style;
         int x, y, w, h;
     };
-    const LONG group = WS_GROUP, tab = WS_TABSTOP;
+    // The clock's controls start disabled, as an installation leaves clock adjustment.
+    const LONG group = WS_GROUP, tab = WS_TABSTOP, off = WS_DISABLED;
     const Row rows[] = {
         {1026, "Button", "&Refresh Rates...", BS_PUSHBUTTON | group | tab, 22, 178, 90, 15},
         {1062, "Button", "Voodoo5 Settings", BS_GROUPBOX, 9, 10, 236, 201},
@@ -155,12 +156,12 @@ TEST_F(PropertyPageTest, ControlsFollowTheTemplate)
          BS_CHECKBOX | group | tab, 27, 51, 205, 10},
         {1056, "Button", "Graphics Clock", BS_GROUPBOX, 18, 78, 218, 60},
         {1009, "Button", "&Enable graphics clock adjustment", BS_CHECKBOX | group | tab, 27, 91, 130, 10},
-        {1005, "Static", "166", SS_RIGHT, 190, 91, 19, 10},
-        {1010, "Static", "Mhz", SS_LEFT | group, 211, 91, 19, 10},
-        {1001, "msctls_trackbar32", nullptr, TBS_HORZ | TBS_AUTOTICKS | tab, 24, 103, 207, 20},
-        {1004, "Static", "120", SS_CENTER | group, 23, 125, 19, 8},
-        {1027, "Static", "Restart Windows after adjusting graphics clock", SS_CENTER | group, 44, 125, 167, 8},
-        {1003, "Static", "200", SS_CENTER | group, 212, 125, 19, 8},
+        {1005, "Static", "166", SS_RIGHT | off, 190, 91, 19, 10},
+        {1010, "Static", "Mhz", SS_LEFT | group | off, 211, 91, 19, 10},
+        {1001, "msctls_trackbar32", nullptr, TBS_HORZ | TBS_AUTOTICKS | tab | off, 24, 103, 207, 20},
+        {1004, "Static", "120", SS_CENTER | group | off, 23, 125, 19, 8},
+        {1027, "Static", "Restart Windows after adjusting graphics clock", SS_CENTER | group | off, 44, 125, 167, 8},
+        {1003, "Static", "200", SS_CENTER | group | off, 212, 125, 19, 8},
         {1057, "Static", "Installed for:", SS_RIGHT | group, 17, 149, 44, 8},
         {1008, "Static", "Voodoo5 5500", SS_LEFT | group, 64, 149, 54, 8},
         {1058, "Button", "About", BS_GROUPBOX, 132, 148, 104, 44},
@@ -186,7 +187,7 @@ TEST_F(PropertyPageTest, ControlsFollowTheTemplate)
         }
         const LONG style = GetWindowLongA(child, GWL_STYLE);
         const LONG always = WS_CHILD | (row.id == IDC_RESTORE_NOTE || row.id == IDC_RESTORE ? 0 : WS_VISIBLE);
-        EXPECT_EQ(always | row.style, style & (WS_CHILD | WS_VISIBLE | row.style | WS_GROUP | WS_TABSTOP)) << row.id;
+        EXPECT_EQ(always | row.style, style & (WS_CHILD | WS_VISIBLE | WS_DISABLED | row.style | WS_GROUP | WS_TABSTOP)) << row.id;
         // The button or static kind is the low nibble or the alignment bits.
         if (strcmp(row.className, "Button") == 0)
             EXPECT_EQ(row.style & BS_TYPEMASK, style & BS_TYPEMASK) << row.id;
