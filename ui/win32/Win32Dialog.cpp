@@ -120,21 +120,28 @@ void Win32Dialog::Show(int id, bool shown)
     ShowWindow(Control(id), shown ? SW_SHOW : SW_HIDE);
 }
 
-void Win32Dialog::TrackbarClearTics(int id, bool redraw) { Send(id, TBM_CLEARTICS, redraw, 0); }
+// A window not shown yet paints in full when it is shown: redrawing it before is a round
+// trip to the server on Wine for nothing.
+bool Win32Dialog::Redraws(bool redraw) { return redraw && IsWindowVisible(window_); }
+
+void Win32Dialog::TrackbarClearTics(int id, bool redraw) { Send(id, TBM_CLEARTICS, Redraws(redraw), 0); }
 
 void Win32Dialog::TrackbarSetTicFreq(int id, int frequency) { Send(id, TBM_SETTICFREQ, frequency, 0); }
 
 void Win32Dialog::TrackbarSetRangeMin(int id, bool redraw, int minimum)
 {
-    Send(id, TBM_SETRANGEMIN, redraw, minimum);
+    Send(id, TBM_SETRANGEMIN, Redraws(redraw), minimum);
 }
 
 void Win32Dialog::TrackbarSetRangeMax(int id, bool redraw, int maximum)
 {
-    Send(id, TBM_SETRANGEMAX, redraw, maximum);
+    Send(id, TBM_SETRANGEMAX, Redraws(redraw), maximum);
 }
 
-void Win32Dialog::TrackbarSetPos(int id, bool redraw, int position) { Send(id, TBM_SETPOS, redraw, position); }
+void Win32Dialog::TrackbarSetPos(int id, bool redraw, int position)
+{
+    Send(id, TBM_SETPOS, Redraws(redraw), position);
+}
 
 int Win32Dialog::TrackbarGetPos(int id) { return (int)Send(id, TBM_GETPOS, 0, 0); }
 

@@ -71,6 +71,7 @@ private:
     // call finds it, it shows what the template says, and a call that would leave it so is
     // skipped without looking for it.
     const TemplateControl* Untouched(int id) const;
+    bool Redraws(bool redraw);
 
     HWND window_;
     KnownControl known_[KnownControlSlots];
