@@ -108,7 +108,9 @@ void Win32Dialog::Enable(int id, bool enabled)
 {
     const TemplateControl* created = Untouched(id);
     if (created && ((created->style & WS_DISABLED) == 0) == enabled) return;
-    EnableWindow(Control(id), enabled);
+    // Disabling cancels the window's mode first, even when it is disabled already.
+    const HWND control = Control(id);
+    if ((IsWindowEnabled(control) != FALSE) != enabled) EnableWindow(control, enabled);
 }
 
 bool Win32Dialog::IsEnabled(int id) { return IsWindowEnabled(Control(id)) != FALSE; }
