@@ -9,8 +9,6 @@ namespace tarv {
 static const char DisplayClassKey[] = "System\\CurrentControlSet\\Services\\Class\\Display";
 static const char DriverDescValue[] = "DriverDesc";
 static const unsigned AllInstances = (1u << MaxAdapters) - 1;
-// Far more subkeys than any display class holds; a list that long is not trusted.
-static const unsigned long MaxListedSubkeys = 1024;
 
 void BuildInstanceKeyPath(int instance, char* path, unsigned size)
 {
@@ -62,25 +60,15 @@ static unsigned ListedInstances(Registry& registry)
     if (opened == RegFileNotFound) return 0;
     if (opened != RegSuccess) return AllInstances;
     unsigned listed = 0;
-    char name[256];
+    char name[16];  // an instance's name fits; longer ones are passed over
     unsigned long index = 0;
-    for (;; ++index) {
-        if (index == MaxListedSubkeys) {
-            listed = AllInstances;
-            break;
-        }
-        const RegResult result = registry.EnumKey(key, index, name, sizeof name);
-        if (result == RegNoMoreItems) break;
-        if (result == RegMoreData) continue;  // too long a name to be an instance
-        if (result != RegSuccess) {
-            listed = AllInstances;
-            break;
-        }
+    RegResult result;
+    while ((result = NextSubkey(registry, key, &index, name, sizeof name)) == RegSuccess) {
         const int instance = InstanceOfKeyName(name);
         if (instance >= 0 && instance < MaxAdapters) listed |= 1u << instance;
     }
     registry.CloseKey(key);
-    return listed;
+    return result == RegNoMoreItems ? listed : AllInstances;
 }
 
 void AdapterList::ResetAdapters()

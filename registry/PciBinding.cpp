@@ -27,21 +27,6 @@ static bool IsVsa100Device(const char* name)
     return rest && (*rest == 0 || *rest == '&');
 }
 
-// The next subkey name of key from *index on into name, passing over names too long to be a bus
-// or device address; false at the end of the list or on any other failure.
-static bool NextSubkey(Registry& registry, RegKey key, unsigned long* index, char* name,
-                       unsigned size)
-{
-    for (;; ++*index) {
-        const RegResult listed = registry.EnumKey(key, *index, name, size);
-        if (listed == RegSuccess) {
-            ++*index;
-            return true;
-        }
-        if (listed != RegMoreData) return false;
-    }
-}
-
 static bool JoinPath(char* path, const char* parent, const char* child)
 {
     return CopyText(path, PciPathSize, parent) && AppendText(path, PciPathSize, "\\") &&
@@ -56,7 +41,7 @@ static void ReadDeviceBindings(Registry& registry, const char* devicePath,
     if (registry.OpenKey(HiveLocalMachine, devicePath, KeyEnumerateSubKeys, &device) != RegSuccess)
         return;
     char name[PciNameSize];
-    for (unsigned long index = 0; NextSubkey(registry, device, &index, name, sizeof name);) {
+    for (unsigned long index = 0; NextSubkey(registry, device, &index, name, sizeof name) == RegSuccess;) {
         char path[PciPathSize];
         if (!JoinPath(path, devicePath, name)) continue;
         RegKey instance = 0;
@@ -81,7 +66,7 @@ static bool FindBindings(Registry& registry, bool vsa100, bool bound[BindableIns
     if (registry.OpenKey(HiveLocalMachine, PciEnumKey, KeyEnumerateSubKeys, &pci) != RegSuccess)
         return false;
     char name[PciNameSize];
-    for (unsigned long index = 0; NextSubkey(registry, pci, &index, name, sizeof name);) {
+    for (unsigned long index = 0; NextSubkey(registry, pci, &index, name, sizeof name) == RegSuccess;) {
         char path[PciPathSize];
         if (IsVsa100Device(name) == vsa100 && JoinPath(path, PciEnumKey, name))
             ReadDeviceBindings(registry, path, bound);

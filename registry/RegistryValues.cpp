@@ -212,4 +212,14 @@ bool DeletedOrAbsent(Registry& registry, RegHive hive, const char* path, const c
     return query != RegSuccess && query != RegMoreData;
 }
 
+RegResult NextSubkey(Registry& registry, RegKey key, unsigned long* index, char* name,
+                     unsigned size)
+{
+    for (;; ++*index) {
+        const RegResult listed = registry.EnumKey(key, *index, name, size);
+        if (listed == RegSuccess) ++*index;
+        if (listed != RegMoreData) return listed;
+    }
+}
+
 }  // namespace tarv

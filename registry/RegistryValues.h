@@ -74,4 +74,10 @@ bool CreateKeyAndSetDecimal(Registry& registry, RegHive hive, const char* path, 
 bool CreateKeyAndSetDword(Registry& registry, RegHive hive, const char* path, const char* name,
                           unsigned long value);
 
+// The next subkey name of key from *index on into name, a buffer of size bytes, passing over
+// names too long for it; *index then stands after it. RegSuccess, RegNoMoreItems at the end of
+// the list, or the answer of the call that failed.
+RegResult NextSubkey(Registry& registry, RegKey key, unsigned long* index, char* name,
+                     unsigned size);
+
 }  // namespace tarv
